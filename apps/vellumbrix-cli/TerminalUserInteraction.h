@@ -1,0 +1,26 @@
+#pragma once
+
+#include "platform/UserInteraction.h"
+
+#include <optional>
+
+// Questions are asked on the terminal when there is one; otherwise --yes or
+// --no answers them, and without either every question is answered No, so
+// that nothing is ever deleted unasked. Messages go to stderr.
+class TerminalUserInteraction : public UserInteraction {
+public:
+    explicit TerminalUserInteraction(std::optional<bool> presetAnswer)
+        : m_presetAnswer(presetAnswer)
+    {
+    }
+
+    void ShowMessage(std::string_view text, MessageIcon icon) override;
+    bool AskYesNo(std::string_view text, MessageIcon icon, DefaultButton defaultButton) override;
+    NewVersionChoice ShowNewVersion(std::string_view version) override;
+    void OpenWebPage(std::string_view url) override;
+    void RequestQuit() override { }
+    bool PumpAndCheckCancel() override { return false; }
+
+private:
+    std::optional<bool> m_presetAnswer;
+};

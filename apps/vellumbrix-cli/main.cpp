@@ -1,0 +1,83 @@
+// vellumbrix-cli: the command-line front end. Each command prints JSON on
+// stdout, or a message on stderr with a non-zero exit status.
+
+#include "CliCommand.h"
+#include "TerminalUserInteraction.h"
+
+#include "app/StartUp.h"
+#include "platform/DeviceFolders.h"
+
+#include <iostream>
+#include <string>
+#include <vector>
+
+static void PrintHelp(std::ostream& out)
+{
+    out << "usage: vellumbrix-cli [--home FOLDER] [--yes | --no] COMMAND [ARGUMENTS]\n\n"
+           "--home FOLDER  work on the sandboxed device in FOLDER (as VELLUMBRIX_HOME)\n"
+           "--yes, --no    answer every question the command asks\n\n"
+           "commands:\n";
+    for (auto& command : AllCommands())
+        out << "  " << command.name << " " << command.usage << "\n      " << command.summary << "\n";
+}
+
+static const CliCommand* FindCommand(std::string_view name)
+{
+    for (auto& command : AllCommands()) {
+        if (command.name == name)
+            return &command;
+    }
+    return nullptr;
+}
+
+int main(int argc, char** argv)
+{
+    std::vector<std::string> raw(argv + 1, argv + argc);
+    // The command is the first word that is not one of the global options.
+    size_t commandIndex = 0;
+    while (commandIndex < raw.size()) {
+        const std::string& word = raw[commandIndex];
+        if (word == "--home")
+            commandIndex += 2;
+        else if (word.rfind("--home=", 0) == 0 || word == "--yes" || word == "--no")
+            ++commandIndex;
+        else
+            break;
+    }
+    if (commandIndex >= raw.size()) {
+        PrintHelp(std::cerr);
+        return ExitUsage;
+    }
+    std::string name = raw[commandIndex];
+    if (name == "help" || name == "--help") {
+        PrintHelp(std::cout);
+        return ExitSuccess;
+    }
+    const CliCommand* command = FindCommand(name);
+    if (!command)
+        return UsageError("", "unknown command '" + name + "' (see vellumbrix-cli help)");
+
+    raw.erase(raw.begin() + static_cast<long>(commandIndex));
+    CliArguments arguments(std::move(raw));
+    auto home = arguments.TakeOption("--home");
+    bool yes = arguments.TakeFlag("--yes");
+    bool no = arguments.TakeFlag("--no");
+    if (!arguments.Error().empty())
+        return UsageError(*command, arguments.Error());
+    if (yes && no)
+        return UsageError(*command, "--yes and --no exclude each other");
+    if (home)
+        DeviceFolders::Use(DeviceFolders::ForSandbox(*home));
+
+    std::optional<bool> presetAnswer;
+    if (yes || no)
+        presetAnswer = yes;
+    TerminalUserInteraction interaction(presetAnswer);
+    UserInteraction::Use(&interaction);
+
+    if (command->usesDevice)
+        CreatePreferenceKeyChain();
+    int status = command->run(arguments);
+    UserInteraction::Use(nullptr);
+    return status;
+}

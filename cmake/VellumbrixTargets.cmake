@@ -1,0 +1,30 @@
+# Shared settings for every Vellumbrix target.
+
+set(VBX_WARNING_FLAGS -Wall -Wextra)
+if(VBX_WERROR)
+    list(APPEND VBX_WARNING_FLAGS -Werror)
+endif()
+
+if(VBX_SANITIZE)
+    add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer)
+    add_link_options(-fsanitize=address,undefined)
+endif()
+
+# vbx_library(NAME SOURCES... [DEPENDS libs...] [PRIVATE_DEPENDS libs...])
+# Declares the static library vbx_NAME for the folder src/NAME. Headers are
+# included as "NAME/Header.h" from the src root.
+function(vbx_library name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;DEPENDS;PRIVATE_DEPENDS" ${ARGN})
+    add_library(vbx_${name} STATIC ${ARG_SOURCES})
+    target_include_directories(vbx_${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+    target_compile_options(vbx_${name} PRIVATE ${VBX_WARNING_FLAGS})
+    target_link_libraries(vbx_${name} PUBLIC ${ARG_DEPENDS} PRIVATE ${ARG_PRIVATE_DEPENDS})
+endfunction()
+
+# vbx_executable(NAME SOURCES... [DEPENDS libs...])
+function(vbx_executable name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;DEPENDS" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    target_compile_options(${name} PRIVATE ${VBX_WARNING_FLAGS})
+    target_link_libraries(${name} PRIVATE ${ARG_DEPENDS})
+endfunction()

@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Installs every Debian package that building and testing Vellumbrix needs.
+# Quiet when everything is present; runs apt-get update only when something
+# is missing.
+set -euo pipefail
+
+packages=(
+    build-essential cmake ninja-build pkg-config git
+    clang libclang-rt-14-dev
+    libgtest-dev libgmock-dev libbenchmark-dev
+    libssl-dev libcurl4-openssl-dev curl
+    libjpeg62-turbo-dev
+    nlohmann-json3-dev
+    libsqlite3-dev libcpp-httplib-dev
+    qt6-base-dev
+    xvfb xauth
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+    [[ "$status" == "install ok installed" ]] || missing+=("$package")
+done
+
+if ((${#missing[@]} == 0)); then
+    exit 0
+fi
+
+echo "setup-deps: installing ${missing[*]}"
+sudo=""
+if [[ $(id -u) -ne 0 ]]; then
+    sudo="sudo"
+fi
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <cstdint>
+
+// Every operation of the store, imaging, transport and service layers reports
+// its outcome as one of these codes: 0 is success, anything else a failure.
+// All layers share one number space so that a code can travel unchanged from
+// the layer that detects it up to the command that started the work.
+using ErrorCode = std::uint32_t;
+
+namespace Error {
+
+constexpr ErrorCode Success = 0;
+
+// System codes (the numbering of the original handheld platform, so that
+// stored and displayed codes mean the same on every build).
+constexpr ErrorCode FileNotFound = 2;
+constexpr ErrorCode PathNotFound = 3;
+constexpr ErrorCode AccessDenied = 5;
+constexpr ErrorCode NotEnoughMemory = 8;
+constexpr ErrorCode InvalidData = 13;
+constexpr ErrorCode OutOfMemory = 14;
+constexpr ErrorCode WriteFault = 29;
+constexpr ErrorCode ReadFault = 30;
+constexpr ErrorCode GeneralFailure = 31;
+constexpr ErrorCode SharingViolation = 32;
+constexpr ErrorCode HandleEof = 38;
+constexpr ErrorCode FileExists = 80;
+constexpr ErrorCode InvalidParameter = 87;
+constexpr ErrorCode DiskFull = 112;
+constexpr ErrorCode InsufficientBuffer = 122;
+constexpr ErrorCode InvalidName = 123;
+constexpr ErrorCode DirectoryNotEmpty = 145;
+constexpr ErrorCode AlreadyExists = 183;
+constexpr ErrorCode FilenameTooLong = 206;
+constexpr ErrorCode Cancelled = 1223;
+
+// Store and imaging failures.
+constexpr ErrorCode StoreOutOfMemory = 258;
+constexpr ErrorCode InternalStorageFull = 513;
+constexpr ErrorCode BitmapAllocationFailed = 1283;
+constexpr ErrorCode InternalStorageFullAlt = 5633;
+constexpr ErrorCode StorageCardFull = 10767;
+
+// Network failures of the transport.
+constexpr ErrorCode NetworkIpHintNeeded = 4612;
+constexpr ErrorCode NetworkNoMoreSockets = 4613;
+constexpr ErrorCode NetworkNotConnected = 4619;
+constexpr ErrorCode NetworkInternal = 4625;
+constexpr ErrorCode NetworkTimeout = 4626;
+constexpr ErrorCode NetworkUserCancelled = 4639;
+constexpr ErrorCode NetworkDnsFailure = 4666;
+constexpr ErrorCode NetworkTooManyConnections = 4687;
+
+constexpr ErrorCode LoginRefused = 7000;
+constexpr ErrorCode ServerErrorBase = 8000;     // 8000 + position in the server error list
+constexpr ErrorCode ServerErrorLast = 8025;
+
+constexpr ErrorCode InvalidJpegPhoto = 10200;
+constexpr ErrorCode AlreadyReported = 10201;    // the user has been told; show nothing more
+constexpr ErrorCode PendingPhotoMissing = 11000;
+
+constexpr ErrorCode NoResponse = 65535;
+
+// The JPEG layer's results, as the unsigned forms of its negative codes.
+constexpr ErrorCode JpegProgressive = static_cast<ErrorCode>(-234);
+constexpr ErrorCode JpegInvalid = static_cast<ErrorCode>(-217);
+
+}
+
+// Maps a C library errno value to the code the rest of the program expects.
+ErrorCode ErrorCodeFromErrno(int errnoValue);

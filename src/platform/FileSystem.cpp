@@ -1,0 +1,160 @@
+#include "platform/FileSystem.h"
+
+#include "platform/AtomicFile.h"
+#include "platform/File.h"
+#include "platform/Path.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <dirent.h>
+#include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
+
+static bool StatPath(const std::string& path, struct stat& st)
+{
+    return ::stat(path.c_str(), &st) == 0;
+}
+
+bool PathExists(const std::string& path)
+{
+    struct stat st {};
+    return StatPath(path, st);
+}
+
+bool IsDirectory(const std::string& path)
+{
+    struct stat st {};
+    return StatPath(path, st) && S_ISDIR(st.st_mode);
+}
+
+bool IsRegularFile(const std::string& path)
+{
+    struct stat st {};
+    return StatPath(path, st) && S_ISREG(st.st_mode);
+}
+
+ErrorCode CreateFolder(const std::string& path)
+{
+    if (::mkdir(path.c_str(), 0777) == 0)
+        return Error::Success;
+    if (errno == EEXIST && IsDirectory(path))
+        return Error::Success;
+    return ErrorCodeFromErrno(errno);
+}
+
+ErrorCode CreateFolderWithParents(const std::string& path)
+{
+    if (path.empty() || IsDirectory(path))
+        return Error::Success;
+    std::string parent = ParentPath(path);
+    if (!parent.empty() && parent != path) {
+        if (auto error = CreateFolderWithParents(parent))
+            return error;
+    }
+    return CreateFolder(path);
+}
+
+ErrorCode RemoveEmptyFolder(const std::string& path)
+{
+    if (::rmdir(path.c_str()) == 0)
+        return Error::Success;
+    return ErrorCodeFromErrno(errno);
+}
+
+ErrorCode DeleteFileIfExists(const std::string& path)
+{
+    if (::unlink(path.c_str()) == 0 || errno == ENOENT)
+        return Error::Success;
+    return ErrorCodeFromErrno(errno);
+}
+
+ErrorCode CopyFile(const std::string& from, const std::string& to)
+{
+    auto source = File::Open(from, File::Mode::Read);
+    if (source.IsError())
+        return source.GetError();
+    auto target = AtomicFile::Begin(to);
+    if (target.IsError())
+        return target.GetError();
+    auto buffer = std::make_unique<std::byte[]>(65536);
+    for (;;) {
+        auto count = source->Read(std::span(buffer.get(), 65536));
+        if (count.IsError())
+            return count.GetError();
+        if (*count == 0)
+            break;
+        if (auto error = target->Write(buffer.get(), *count))
+            return error;
+    }
+    return target->Commit();
+}
+
+ErrorCode MoveFile(const std::string& from, const std::string& to)
+{
+    if (::rename(from.c_str(), to.c_str()) == 0)
+        return Error::Success;
+    if (errno != EXDEV)
+        return ErrorCodeFromErrno(errno);
+    // A storage card is another file system: copy, then remove the original
+    // only once the copy is safely on disk.
+    if (auto error = CopyFile(from, to))
+        return error;
+    if (::unlink(from.c_str()) != 0)
+        return ErrorCodeFromErrno(errno);
+    return Error::Success;
+}
+
+ErrorOr<std::vector<DirectoryEntry>> ListFolder(const std::string& path)
+{
+    std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(path.c_str()), ::closedir);
+    if (!dir)
+        return ErrorOr<std::vector<DirectoryEntry>>::FromError(ErrorCodeFromErrno(errno));
+    std::vector<DirectoryEntry> entries;
+    while (dirent* entry = ::readdir(dir.get())) {
+        std::string name = entry->d_name;
+        if (name == "." || name == "..")
+            continue;
+        entries.push_back({ name, IsDirectory(JoinPath(path, name)) });
+    }
+    std::sort(entries.begin(), entries.end(), [](auto& a, auto& b) { return a.name < b.name; });
+    return entries;
+}
+
+ErrorOr<uint64_t> FileSizeOf(const std::string& path)
+{
+    struct stat st {};
+    if (!StatPath(path, st))
+        return ErrorOr<uint64_t>::FromError(ErrorCodeFromErrno(errno));
+    return static_cast<uint64_t>(st.st_size);
+}
+
+ErrorOr<std::time_t> LastWriteTimeOf(const std::string& path)
+{
+    struct stat st {};
+    if (!StatPath(path, st))
+        return ErrorOr<std::time_t>::FromError(ErrorCodeFromErrno(errno));
+    return st.st_mtime;
+}
+
+ErrorOr<std::string> PreserveDamagedFile(const std::string& path)
+{
+    for (int attempt = 1; attempt < 1000; ++attempt) {
+        std::string candidate = path + ".damaged";
+        if (attempt > 1)
+            candidate += "-" + std::to_string(attempt);
+        if (PathExists(candidate))
+            continue;
+        // A second name for the same bytes costs nothing, and the atomic
+        // save that follows replaces only the first name.
+        if (::link(path.c_str(), candidate.c_str()) == 0)
+            return candidate;
+        if (errno == EEXIST)
+            continue;
+        if (auto error = CopyFile(path, candidate))
+            return ErrorOr<std::string>::FromError(error);
+        return candidate;
+    }
+    return ErrorOr<std::string>::FromError(Error::AlreadyExists);
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "platform/ErrorOr.h"
+
+#include <cstdint>
+#include <ctime>
+#include <string>
+#include <vector>
+
+struct DirectoryEntry {
+    std::string name;
+    bool isDirectory { false };
+};
+
+bool PathExists(const std::string& path);
+bool IsDirectory(const std::string& path);
+bool IsRegularFile(const std::string& path);
+
+// Creates one folder level; an existing folder is success.
+ErrorCode CreateFolder(const std::string& path);
+// Creates a folder with every missing parent.
+ErrorCode CreateFolderWithParents(const std::string& path);
+// Removes a folder only when it is empty.
+ErrorCode RemoveEmptyFolder(const std::string& path);
+
+// Deleting a file that does not exist is success.
+ErrorCode DeleteFileIfExists(const std::string& path);
+// Moves a file; works across file systems by copying and then deleting.
+ErrorCode MoveFile(const std::string& from, const std::string& to);
+ErrorCode CopyFile(const std::string& from, const std::string& to);
+
+// The entries of a folder (without "." and ".."), sorted by name.
+ErrorOr<std::vector<DirectoryEntry>> ListFolder(const std::string& path);
+
+ErrorOr<uint64_t> FileSizeOf(const std::string& path);
+ErrorOr<std::time_t> LastWriteTimeOf(const std::string& path);
+
+// Keeps the current contents of a damaged file under a free name beside it
+// (PATH.damaged, PATH.damaged-2, ...) so that a later save replacing PATH
+// cannot lose them. Returns the name used.
+ErrorOr<std::string> PreserveDamagedFile(const std::string& path);

@@ -1,0 +1,81 @@
+#include "platform/DeviceFolders.h"
+#include "platform/FileSystem.h"
+#include "support/TemporaryFolder.h"
+
+#include <cstdlib>
+#include <gtest/gtest.h>
+
+class ScopedEnvironment {
+public:
+    ScopedEnvironment(const char* name, const std::string& value)
+        : m_name(name)
+    {
+        if (const char* old = std::getenv(name))
+            m_old = old, m_hadOld = true;
+        if (value.empty())
+            ::unsetenv(name);
+        else
+            ::setenv(name, value.c_str(), 1);
+    }
+    ~ScopedEnvironment()
+    {
+        if (m_hadOld)
+            ::setenv(m_name.c_str(), m_old.c_str(), 1);
+        else
+            ::unsetenv(m_name.c_str());
+    }
+
+private:
+    std::string m_name, m_old;
+    bool m_hadOld { false };
+};
+
+TEST(DeviceFolders, SandboxLaysOutAHandheld)
+{
+    TemporaryFolder home;
+    ScopedEnvironment sandbox("VELLUMBRIX_HOME", home.Path());
+    DeviceFolders folders = DeviceFolders::FromEnvironment();
+    EXPECT_TRUE(folders.IsSandbox());
+    EXPECT_EQ(folders.PersonalFolder(), home.Path() + "/My Documents");
+    EXPECT_EQ(folders.PicturesFolder(), home.Path() + "/My Documents/My Pictures");
+    EXPECT_EQ(folders.DataFolder(), home.Path() + "/My Documents/Quillberry/Vellumbrix");
+    EXPECT_EQ(folders.RegistryFile(), home.Path() + "/registry.reg");
+    EXPECT_EQ(folders.TemporaryFolder(), home.Path() + "/Temp");
+    EXPECT_TRUE(IsDirectory(home.Path() + "/Temp"));
+
+    EXPECT_TRUE(folders.StorageCards().empty());
+    CreateFolder(home.File("Storage Card 2"));
+    CreateFolder(home.File("Storage Card"));
+    CreateFolder(home.File("Not a card"));
+    WriteTextFile(home.File("Storage Card.txt"), "a file, not a card");
+    EXPECT_EQ(folders.StorageCards(), (std::vector<std::string> { home.File("Storage Card"), home.File("Storage Card 2") }));
+}
+
+TEST(DeviceFolders, DesktopUsesTheXdgFolders)
+{
+    TemporaryFolder home;
+    ScopedEnvironment noSandbox("VELLUMBRIX_HOME", "");
+    ScopedEnvironment userHome("HOME", home.Path());
+    ScopedEnvironment config("XDG_CONFIG_HOME", home.File("cfg"));
+    ScopedEnvironment data("XDG_DATA_HOME", "");
+    ScopedEnvironment documents("XDG_DOCUMENTS_DIR", "");
+    ScopedEnvironment pictures("XDG_PICTURES_DIR", "");
+    ScopedEnvironment temporary("TMPDIR", "");
+    CreateFolder(home.File("cfg"));
+    WriteTextFile(home.File("cfg/user-dirs.dirs"), "# xdg-user-dirs\nXDG_DOCUMENTS_DIR=\"$HOME/Dokumente\"\n");
+
+    DeviceFolders folders = DeviceFolders::FromEnvironment();
+    EXPECT_FALSE(folders.IsSandbox());
+    EXPECT_EQ(folders.PersonalFolder(), home.Path() + "/Dokumente");
+    EXPECT_EQ(folders.PicturesFolder(), home.Path() + "/Pictures");
+    EXPECT_EQ(folders.DataFolder(), home.Path() + "/.local/share/Quillberry/Vellumbrix");
+    EXPECT_EQ(folders.RegistryFile(), home.Path() + "/cfg/Quillberry/Vellumbrix/registry.reg");
+    EXPECT_EQ(folders.TemporaryFolder(), "/tmp");
+}
+
+TEST(DeviceFolders, RelativeSandboxHomesBecomeAbsolute)
+{
+    DeviceFolders folders = DeviceFolders::ForSandbox("relative/home");
+    ASSERT_TRUE(folders.SandboxHome().has_value());
+    EXPECT_EQ(folders.SandboxHome()->front(), '/');
+}

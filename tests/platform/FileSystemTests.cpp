@@ -1,0 +1,47 @@
+#include "platform/FileSystem.h"
+#include "platform/Path.h"
+#include "support/TemporaryFolder.h"
+
+#include <gtest/gtest.h>
+
+TEST(Path, SplitsAndJoinsNativePaths)
+{
+    EXPECT_EQ(JoinPath("/a/b", "c.vxl"), "/a/b/c.vxl");
+    EXPECT_EQ(JoinPath("/a/b/", "/c"), "/a/b/c");
+    EXPECT_EQ(ParentPath("/a/b/c.vxl"), "/a/b");
+    EXPECT_EQ(ParentPath("/c"), "/");
+    EXPECT_EQ(FileNameOf("/a/b/Trips.VXL"), "Trips.VXL");
+    EXPECT_EQ(ExtensionOf("/a/b/Trips.VXL"), "VXL");
+    EXPECT_EQ(ExtensionOf("/a.b/noext"), "");
+    EXPECT_EQ(FileNameWithoutExtension("/x/photo.2.jpg"), "photo.2");
+    EXPECT_TRUE(EqualsIgnoringCase("MyBlog", "myblog"));
+    EXPECT_TRUE(StartsWithIgnoringCase("/HOME/x", "/home"));
+    // Upper-case letters sort as lower case, after '_' (0x5F).
+    EXPECT_GT(CompareIgnoringCase("Zeta", "_under"), 0);
+    EXPECT_LT(CompareIgnoringCase("abc", "ABCD"), 0);
+}
+
+TEST(FileSystem, FoldersFilesAndMoves)
+{
+    TemporaryFolder folder;
+    std::string deep = folder.File("a/b/c");
+    EXPECT_NE(CreateFolder(deep), Error::Success) << "one level only";
+    EXPECT_EQ(CreateFolderWithParents(deep), Error::Success);
+    EXPECT_TRUE(IsDirectory(deep));
+
+    std::string photo = folder.File("a/photo.jpg");
+    WriteTextFile(photo, "jpeg");
+    EXPECT_EQ(RemoveEmptyFolder(folder.File("a")), Error::DirectoryNotEmpty);
+    EXPECT_EQ(MoveFile(photo, folder.File("a/b/c/photo.jpg")), Error::Success);
+    EXPECT_FALSE(PathExists(photo));
+    EXPECT_EQ(ReadTextFile(folder.File("a/b/c/photo.jpg")), "jpeg");
+
+    EXPECT_EQ(DeleteFileIfExists(photo), Error::Success);
+    EXPECT_EQ(MoveFile(photo, folder.File("x")), Error::FileNotFound);
+
+    auto entries = ListFolder(folder.File("a/b"));
+    ASSERT_FALSE(entries.IsError());
+    ASSERT_EQ(entries->size(), 1u);
+    EXPECT_TRUE((*entries)[0].isDirectory);
+    EXPECT_EQ(ListFolder(folder.File("nope")).GetError(), Error::FileNotFound);
+}
