@@ -13,9 +13,10 @@ ErrorCode ErrorCodeFromErrno(int errnoValue)
         return Error::PathNotFound;
     case EACCES:
     case EPERM:
-    case EROFS:
     case EISDIR:
         return Error::AccessDenied;
+    case EROFS:
+        return Error::WriteProtected;
     case ENOMEM:
         return Error::NotEnoughMemory;
     case EBUSY:
@@ -27,8 +28,7 @@ ErrorCode ErrorCodeFromErrno(int errnoValue)
         return Error::InvalidParameter;
     case ENOSPC:
     case EDQUOT:
-        // Shown to the user as "Your internal storage space is full".
-        return Error::InternalStorageFull;
+        return Error::DiskFull;
     case ENAMETOOLONG:
         return Error::FilenameTooLong;
     case ENOTEMPTY:
