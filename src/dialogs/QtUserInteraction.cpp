@@ -1,0 +1,66 @@
+#include "dialogs/QtUserInteraction.h"
+
+#include "dialogs/CNewVersionDlg.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QMessageBox>
+#include <QMetaObject>
+#include <QUrl>
+
+static QMessageBox::Icon ToQtIcon(MessageIcon icon)
+{
+    switch (icon) {
+    case MessageIcon::Warning:
+        return QMessageBox::Warning;
+    case MessageIcon::Question:
+        return QMessageBox::Question;
+    case MessageIcon::Information:
+        return QMessageBox::Information;
+    case MessageIcon::Error:
+        return QMessageBox::Critical;
+    }
+    return QMessageBox::NoIcon;
+}
+
+static QString ToQString(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+void QtUserInteraction::ShowMessage(std::string_view text, MessageIcon icon)
+{
+    QMessageBox box(ToQtIcon(icon), "Vellumbrix", ToQString(text), QMessageBox::Ok, m_parent);
+    box.exec();
+}
+
+bool QtUserInteraction::AskYesNo(std::string_view text, MessageIcon icon, DefaultButton defaultButton)
+{
+    QMessageBox box(ToQtIcon(icon), "Vellumbrix", ToQString(text), QMessageBox::Yes | QMessageBox::No, m_parent);
+    box.setDefaultButton(defaultButton == DefaultButton::Yes ? QMessageBox::Yes : QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
+NewVersionChoice QtUserInteraction::ShowNewVersion(std::string_view version)
+{
+    CNewVersionDlg dialog(ToQString(version), m_parent);
+    int result = dialog.exec();
+    return { result == QDialog::Accepted && dialog.DontShowAgain(), result == CNewVersionDlg::DownloadResult };
+}
+
+void QtUserInteraction::OpenWebPage(std::string_view url)
+{
+    QDesktopServices::openUrl(QUrl(ToQString(url)));
+}
+
+void QtUserInteraction::RequestQuit()
+{
+    // Queued, so that the command that asked finishes first.
+    QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit, Qt::QueuedConnection);
+}
+
+bool QtUserInteraction::PumpAndCheckCancel()
+{
+    QCoreApplication::processEvents();
+    return m_cancelSource && m_cancelSource();
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "platform/UserInteraction.h"
+
+#include <functional>
+
+class QWidget;
+
+// The user interaction of the desktop program: real message boxes and
+// dialogs, parented to the main window when there is one.
+class QtUserInteraction : public UserInteraction {
+public:
+    explicit QtUserInteraction(QWidget* parent = nullptr)
+        : m_parent(parent)
+    {
+    }
+
+    void SetParent(QWidget* parent) { m_parent = parent; }
+    // The progress window answers whether its Cancel button was pressed.
+    void SetCancelSource(std::function<bool()> source) { m_cancelSource = std::move(source); }
+
+    void ShowMessage(std::string_view text, MessageIcon icon) override;
+    bool AskYesNo(std::string_view text, MessageIcon icon, DefaultButton defaultButton) override;
+    NewVersionChoice ShowNewVersion(std::string_view version) override;
+    void OpenWebPage(std::string_view url) override;
+    void RequestQuit() override;
+    bool PumpAndCheckCancel() override;
+
+private:
+    QWidget* m_parent { nullptr };
+    std::function<bool()> m_cancelSource;
+};

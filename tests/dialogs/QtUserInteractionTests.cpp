@@ -1,0 +1,76 @@
+#include "QtTestEnvironment.h"
+
+#include "dialogs/CNewVersionDlg.h"
+#include "dialogs/QtUserInteraction.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+static void ClickButton(QWidget* dialog, const QString& text)
+{
+    for (auto* button : dialog->findChildren<QAbstractButton*>()) {
+        if (button->text().remove('&') == text) {
+            button->click();
+            return;
+        }
+    }
+    ADD_FAILURE() << "no button " << text.toStdString();
+}
+
+TEST(QtUserInteraction, QuestionsReturnTheButtonPressedAndHonourTheDefault)
+{
+    QtUserInteraction interaction;
+    QString shownText;
+    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+    WhenModalOpens([&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        ASSERT_NE(box, nullptr);
+        shownText = box->text();
+        defaultButton = box->standardButton(box->defaultButton());
+        ClickButton(modal, "Yes");
+    });
+    EXPECT_TRUE(interaction.AskYesNo("Do you want to delete all the local photos for this blog?", MessageIcon::Question, DefaultButton::No));
+    EXPECT_EQ(shownText, "Do you want to delete all the local photos for this blog?");
+    EXPECT_EQ(defaultButton, QMessageBox::No);
+
+    WhenModalOpens([&](QWidget* modal) { ClickButton(modal, "No"); });
+    EXPECT_FALSE(interaction.AskYesNo("Subscribe?", MessageIcon::Question, DefaultButton::Yes));
+}
+
+TEST(QtUserInteraction, NewVersionNoticeReadsTheBoxOnlyForOk)
+{
+    QtUserInteraction interaction;
+    QString versionLine;
+    WhenModalOpens([&](QWidget* modal) {
+        versionLine = modal->findChild<QLabel*>("versionLine")->text();
+        modal->findChild<QCheckBox*>()->setChecked(true);
+        ClickButton(modal, "OK");
+    });
+    NewVersionChoice ignored = interaction.ShowNewVersion("1.3");
+    EXPECT_EQ(versionLine, "Vellumbrix 1.3");
+    EXPECT_TRUE(ignored.ignoreThisVersion);
+    EXPECT_FALSE(ignored.download);
+
+    WhenModalOpens([&](QWidget* modal) {
+        modal->findChild<QCheckBox*>()->setChecked(true);
+        ClickButton(modal, "Download");
+    });
+    NewVersionChoice download = interaction.ShowNewVersion("1.3");
+    EXPECT_TRUE(download.download);
+    EXPECT_FALSE(download.ignoreThisVersion) << "Download does not read the check box";
+}
+
+TEST(QtUserInteraction, CancelComesFromTheProgressWindow)
+{
+    QtUserInteraction interaction;
+    EXPECT_FALSE(interaction.PumpAndCheckCancel());
+    bool pressed = false;
+    interaction.SetCancelSource([&] { return pressed; });
+    EXPECT_FALSE(interaction.PumpAndCheckCancel());
+    pressed = true;
+    EXPECT_TRUE(interaction.PumpAndCheckCancel());
+}
