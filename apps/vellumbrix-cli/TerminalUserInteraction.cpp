@@ -1,5 +1,7 @@
 #include "TerminalUserInteraction.h"
 
+#include "TerminalProgressWindow.h"
+
 #include <iostream>
 #include <string>
 #include <unistd.h>
@@ -42,4 +44,9 @@ NewVersionChoice TerminalUserInteraction::ShowNewVersion(std::string_view versio
 void TerminalUserInteraction::OpenWebPage(std::string_view url)
 {
     std::cerr << "Open " << url << " in a web browser.\n";
+}
+
+std::unique_ptr<ProgressWindow> TerminalUserInteraction::OpenProgressWindow(int lines, bool)
+{
+    return std::make_unique<TerminalProgressWindow>(lines);
 }

@@ -20,6 +20,7 @@ public:
     void OpenWebPage(std::string_view url) override;
     void RequestQuit() override { }
     bool PumpAndCheckCancel() override { return false; }
+    std::unique_ptr<ProgressWindow> OpenProgressWindow(int lines, bool showNow) override;
 
 private:
     std::optional<bool> m_presetAnswer;

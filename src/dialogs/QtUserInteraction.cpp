@@ -1,6 +1,7 @@
 #include "dialogs/QtUserInteraction.h"
 
 #include "dialogs/CNewVersionDlg.h"
+#include "dialogs/QtProgressWindow.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -63,4 +64,9 @@ bool QtUserInteraction::PumpAndCheckCancel()
 {
     QCoreApplication::processEvents();
     return m_cancelSource && m_cancelSource();
+}
+
+std::unique_ptr<ProgressWindow> QtUserInteraction::OpenProgressWindow(int lines, bool showNow)
+{
+    return std::make_unique<QtProgressWindow>(m_parent, lines, showNow);
 }

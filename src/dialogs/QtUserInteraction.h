@@ -25,6 +25,7 @@ public:
     void OpenWebPage(std::string_view url) override;
     void RequestQuit() override;
     bool PumpAndCheckCancel() override;
+    std::unique_ptr<ProgressWindow> OpenProgressWindow(int lines, bool showNow) override;
 
 private:
     QWidget* m_parent { nullptr };

@@ -38,10 +38,63 @@ void HeadlessUserInteraction::OpenWebPage(std::string_view url)
 bool HeadlessUserInteraction::PumpAndCheckCancel()
 {
     ++m_pumps;
+    return CancelPressed();
+}
+
+bool HeadlessUserInteraction::CancelPressed()
+{
     if (m_cancelCountdown < 0)
         return false;
     if (m_cancelCountdown == 0)
         return true;
     --m_cancelCountdown;
     return false;
+}
+
+namespace {
+
+class HeadlessProgressWindow : public ProgressWindow {
+public:
+    HeadlessProgressWindow(HeadlessUserInteraction& owner, std::shared_ptr<HeadlessUserInteraction::ProgressRecord> record)
+        : m_owner(owner)
+        , m_record(std::move(record))
+    {
+    }
+    ~HeadlessProgressWindow() override { m_record->closed = true; }
+
+    void Show() override { m_record->shown = true; }
+    void SetLine(int index, std::string_view text) override
+    {
+        if (index < 0 || static_cast<size_t>(index) >= m_record->lines.size())
+            return;
+        m_record->lines[static_cast<size_t>(index)] = std::string(text);
+        m_record->lineHistory[static_cast<size_t>(index)].emplace_back(text);
+    }
+    void ClearStatus() override
+    {
+        for (size_t i = 1; i < m_record->lines.size(); ++i)
+            m_record->lines[i].clear();
+    }
+    void Step() override { ++m_record->steps; }
+    bool IsCancelled() override
+    {
+        ++m_record->cancelChecks;
+        return m_owner.CancelPressed();
+    }
+
+private:
+    HeadlessUserInteraction& m_owner;
+    std::shared_ptr<HeadlessUserInteraction::ProgressRecord> m_record;
+};
+
+}
+
+std::unique_ptr<ProgressWindow> HeadlessUserInteraction::OpenProgressWindow(int lines, bool showNow)
+{
+    auto record = std::make_shared<ProgressRecord>();
+    record->lines.resize(static_cast<size_t>(lines > 0 ? lines : 1));
+    record->lineHistory.resize(record->lines.size());
+    record->shown = showNow;
+    m_progressWindows.push_back(record);
+    return std::make_unique<HeadlessProgressWindow>(*this, record);
 }

@@ -3,6 +3,7 @@
 #include "platform/UserInteraction.h"
 
 #include <deque>
+#include <memory>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -13,6 +14,16 @@
 // deleted by default. Everything shown is recorded.
 class HeadlessUserInteraction : public UserInteraction {
 public:
+    // What a progress window went through, for tests to inspect.
+    struct ProgressRecord {
+        std::vector<std::string> lines;
+        std::vector<std::vector<std::string>> lineHistory; // each SetLine by index
+        bool shown { false };
+        bool closed { false };
+        int steps { 0 };
+        int cancelChecks { 0 };
+    };
+
     struct Shown {
         std::string text;
         MessageIcon icon;
@@ -29,14 +40,17 @@ public:
     void ScriptAnswer(bool yes) { m_answers.push_back(yes); }
     void SetFallbackAnswer(bool yes) { m_fallback = yes; }
     void ScriptNewVersionChoice(NewVersionChoice choice) { m_newVersionChoices.push_back(choice); }
-    // The Cancel button is pressed when PumpAndCheckCancel has been called
-    // this many more times (0 = at the next call).
-    void ScriptCancelAfter(int pumps) { m_cancelCountdown = pumps; }
+    // The Cancel button is pressed once PumpAndCheckCancel, or a progress
+    // window's IsCancelled, has been asked this many more times (0 = at the
+    // next question); it stays pressed.
+    void ScriptCancelAfter(int checks) { m_cancelCountdown = checks; }
 
     const std::vector<Shown>& ShownMessages() const { return m_shown; }
     const std::vector<std::string>& OpenedPages() const { return m_openedPages; }
     bool QuitRequested() const { return m_quitRequested; }
     int PumpCount() const { return m_pumps; }
+    // Every progress window opened so far, oldest first.
+    const std::vector<std::shared_ptr<ProgressRecord>>& ProgressWindows() const { return m_progressWindows; }
     size_t UnusedAnswers() const { return m_answers.size(); }
 
     void ShowMessage(std::string_view text, MessageIcon icon) override;
@@ -45,6 +59,10 @@ public:
     void OpenWebPage(std::string_view url) override;
     void RequestQuit() override { m_quitRequested = true; }
     bool PumpAndCheckCancel() override;
+    std::unique_ptr<ProgressWindow> OpenProgressWindow(int lines, bool showNow) override;
+
+    // One question "has the user cancelled?", answered from the script.
+    bool CancelPressed();
 
 private:
     std::ostream* m_echo { nullptr };
@@ -55,5 +73,6 @@ private:
     int m_pumps { 0 };
     std::vector<Shown> m_shown;
     std::vector<std::string> m_openedPages;
+    std::vector<std::shared_ptr<ProgressRecord>> m_progressWindows;
     bool m_quitRequested { false };
 };

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "platform/ProgressWindow.h"
+
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -44,8 +47,12 @@ public:
     virtual void RequestQuit() = 0;
 
     // Lets the user interface handle pending events during a long operation
-    // and reports whether the user pressed Cancel since the last call.
+    // and reports whether the user has pressed Cancel.
     virtual bool PumpAndCheckCancel() = 0;
+
+    // Opens a progress window with `lines` lines (title included), shown at
+    // once or only when the operation calls Show(). It closes when deleted.
+    virtual std::unique_ptr<ProgressWindow> OpenProgressWindow(int lines, bool showNow) = 0;
 
     // The interaction that non-UI code uses now. Never null: a headless one
     // that refuses every question is installed until the program sets its own.

@@ -7,6 +7,8 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QMessageBox>
+#include <QApplication>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <gtest/gtest.h>
 
@@ -73,4 +75,26 @@ TEST(QtUserInteraction, CancelComesFromTheProgressWindow)
     EXPECT_FALSE(interaction.PumpAndCheckCancel());
     pressed = true;
     EXPECT_TRUE(interaction.PumpAndCheckCancel());
+}
+
+TEST(QtProgressWindow, ShowsItsLinesAndReportsCancel)
+{
+    QtUserInteraction interaction;
+    auto window = interaction.OpenProgressWindow(3, false);
+    window->SetLine(0, "Trips");
+    window->SetLine(1, "Moving Photos...");
+    window->SetLine(7, "ignored: no such line");
+    QProgressDialog* dialog = nullptr;
+    for (auto* widget : QApplication::topLevelWidgets()) {
+        if (auto* progress = qobject_cast<QProgressDialog*>(widget))
+            dialog = progress;
+    }
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_FALSE(dialog->isVisible()) << "network operations show it once connected";
+    EXPECT_EQ(dialog->labelText(), "Trips\nMoving Photos...");
+    window->Show();
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_FALSE(window->IsCancelled());
+    dialog->cancel();
+    EXPECT_TRUE(window->IsCancelled());
 }
