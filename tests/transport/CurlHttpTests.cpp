@@ -4,7 +4,9 @@
 #include "support/SandboxDevice.h"
 #include "transport/FileLargeStream.h"
 
+#include <csignal>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 namespace {
 
@@ -180,6 +182,31 @@ TEST_F(CurlHttpTest, StalledTransferTimesOut)
     server.SetResponder([](const HttpTestServer::Request&) { return HttpTestServer::Silent(); });
     auto response = Send(MakeRequest(server, "GET", "/slow"));
     EXPECT_EQ(response->code, 4626u);
+}
+
+TEST_F(CurlHttpTest, RequestLineCarriesTheRequestedVersion)
+{
+    HttpRequest request = MakeRequest(server, "GET", "/old");
+    request.httpVersion = "1.0";
+    EXPECT_EQ(Send(std::move(request))->code, 0u);
+    EXPECT_EQ(server.Requests().at(0).RequestLine(), "GET /old HTTP/1.0");
+}
+
+TEST_F(CurlHttpTest, ResponseThatCannotBeStoredIs14)
+{
+    // Files of this process may not grow beyond 1 MB for the moment.
+    rlimit saved {};
+    ::getrlimit(RLIMIT_FSIZE, &saved);
+    auto savedSignal = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 1 << 20;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    server.SetResponder([](const HttpTestServer::Request&) { return HttpTestServer::Ok(PatternText(3 << 20)); });
+    auto response = Send(MakeRequest(server, "GET", "/huge.jpg"));
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, savedSignal);
+    EXPECT_EQ(response->code, 14u);
+    EXPECT_FALSE(response->stream);
 }
 
 TEST_F(CurlHttpTest, NoTemporaryFileMeansNothingIsSent)
