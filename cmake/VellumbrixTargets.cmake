@@ -5,6 +5,17 @@ if(VBX_WERROR)
     list(APPEND VBX_WARNING_FLAGS -Werror)
 endif()
 
+# Fuzzing builds instrument every library for coverage and check it with
+# both sanitizers; a sanitizer report ends the run so that it counts as a
+# finding.
+if(VBX_FUZZ)
+    if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+        message(FATAL_ERROR "VBX_FUZZ needs clang: -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++")
+    endif()
+    add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+    add_link_options(-fsanitize=address,undefined)
+endif()
+
 if(VBX_SANITIZE)
     add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer)
     add_link_options(-fsanitize=address,undefined)

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "transport/ServiceHost.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+// The network connection a network command needs, made before the command
+// and released after it. The connection is up when this machine has a route
+// to the service host. While that is being found out, the user interface
+// is pumped every 200 ms and the user may cancel.
+class NetworkConnection {
+public:
+    // Answers 0 when the host can be reached, otherwise an HRESULT.
+    using RouteProbe = std::function<std::uint32_t(const HostAndPort&)>;
+
+    // Brings up the connection to the service host of the preferences.
+    // `whenConnected` runs once it is up (the progress window shows itself).
+    explicit NetworkConnection(std::function<void()> whenConnected = {});
+    NetworkConnection(HostAndPort host, RouteProbe probe, std::function<void()> whenConnected = {});
+    ~NetworkConnection();
+    NetworkConnection(const NetworkConnection&) = delete;
+    NetworkConnection& operator=(const NetworkConnection&) = delete;
+
+    // False without a word when the user cancelled; false after showing
+    // string 700 with the result when the connection could not be made.
+    bool IsConnected();
+
+    bool WasCancelled() const { return m_cancelled; }
+    // The HRESULT of a failed attempt, or 0.
+    std::uint32_t Result() const { return m_result; }
+
+private:
+    struct Attempt;
+
+    void Establish(HostAndPort host, RouteProbe probe);
+    void WaitForAttempt();
+
+    std::function<void()> m_whenConnected;
+    std::shared_ptr<Attempt> m_attempt;
+    bool m_connected { false };
+    bool m_cancelled { false };
+    std::uint32_t m_result { 0 };
+};
