@@ -19,7 +19,6 @@ public:
     NewVersionChoice ShowNewVersion(std::string_view version) override;
     void OpenWebPage(std::string_view url) override;
     void RequestQuit() override { }
-    bool PumpAndCheckCancel() override { return false; }
     std::unique_ptr<ProgressWindow> OpenProgressWindow(int lines, bool showNow) override;
 
 private:

@@ -60,11 +60,6 @@ void QtUserInteraction::RequestQuit()
     QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit, Qt::QueuedConnection);
 }
 
-bool QtUserInteraction::PumpAndCheckCancel()
-{
-    QCoreApplication::processEvents();
-    return m_cancelSource && m_cancelSource();
-}
 
 std::unique_ptr<ProgressWindow> QtUserInteraction::OpenProgressWindow(int lines, bool showNow)
 {

@@ -2,8 +2,6 @@
 
 #include "platform/UserInteraction.h"
 
-#include <functional>
-
 class QWidget;
 
 // The user interaction of the desktop program: real message boxes and
@@ -16,18 +14,14 @@ public:
     }
 
     void SetParent(QWidget* parent) { m_parent = parent; }
-    // The progress window answers whether its Cancel button was pressed.
-    void SetCancelSource(std::function<bool()> source) { m_cancelSource = std::move(source); }
 
     void ShowMessage(std::string_view text, MessageIcon icon) override;
     bool AskYesNo(std::string_view text, MessageIcon icon, DefaultButton defaultButton) override;
     NewVersionChoice ShowNewVersion(std::string_view version) override;
     void OpenWebPage(std::string_view url) override;
     void RequestQuit() override;
-    bool PumpAndCheckCancel() override;
     std::unique_ptr<ProgressWindow> OpenProgressWindow(int lines, bool showNow) override;
 
 private:
     QWidget* m_parent { nullptr };
-    std::function<bool()> m_cancelSource;
 };

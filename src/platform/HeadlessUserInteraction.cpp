@@ -35,12 +35,6 @@ void HeadlessUserInteraction::OpenWebPage(std::string_view url)
     m_openedPages.emplace_back(url);
 }
 
-bool HeadlessUserInteraction::PumpAndCheckCancel()
-{
-    ++m_pumps;
-    return CancelPressed();
-}
-
 bool HeadlessUserInteraction::CancelPressed()
 {
     if (m_cancelCountdown < 0)

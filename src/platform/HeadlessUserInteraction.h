@@ -40,15 +40,14 @@ public:
     void ScriptAnswer(bool yes) { m_answers.push_back(yes); }
     void SetFallbackAnswer(bool yes) { m_fallback = yes; }
     void ScriptNewVersionChoice(NewVersionChoice choice) { m_newVersionChoices.push_back(choice); }
-    // The Cancel button is pressed once PumpAndCheckCancel, or a progress
-    // window's IsCancelled, has been asked this many more times (0 = at the
-    // next question); it stays pressed.
+    // The Cancel button of the progress windows is pressed once IsCancelled
+    // has been asked this many more times (0 = at the next question); it
+    // stays pressed.
     void ScriptCancelAfter(int checks) { m_cancelCountdown = checks; }
 
     const std::vector<Shown>& ShownMessages() const { return m_shown; }
     const std::vector<std::string>& OpenedPages() const { return m_openedPages; }
     bool QuitRequested() const { return m_quitRequested; }
-    int PumpCount() const { return m_pumps; }
     // Every progress window opened so far, oldest first.
     const std::vector<std::shared_ptr<ProgressRecord>>& ProgressWindows() const { return m_progressWindows; }
     size_t UnusedAnswers() const { return m_answers.size(); }
@@ -58,7 +57,6 @@ public:
     NewVersionChoice ShowNewVersion(std::string_view version) override;
     void OpenWebPage(std::string_view url) override;
     void RequestQuit() override { m_quitRequested = true; }
-    bool PumpAndCheckCancel() override;
     std::unique_ptr<ProgressWindow> OpenProgressWindow(int lines, bool showNow) override;
 
     // One question "has the user cancelled?", answered from the script.
@@ -70,7 +68,6 @@ private:
     bool m_fallback { false };
     std::deque<NewVersionChoice> m_newVersionChoices;
     int m_cancelCountdown { -1 };
-    int m_pumps { 0 };
     std::vector<Shown> m_shown;
     std::vector<std::string> m_openedPages;
     std::vector<std::shared_ptr<ProgressRecord>> m_progressWindows;

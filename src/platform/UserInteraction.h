@@ -46,10 +46,6 @@ public:
     // Asks the program to end once the current command is over.
     virtual void RequestQuit() = 0;
 
-    // Lets the user interface handle pending events during a long operation
-    // and reports whether the user has pressed Cancel.
-    virtual bool PumpAndCheckCancel() = 0;
-
     // Opens a progress window with `lines` lines (title included), shown at
     // once or only when the operation calls Show(). It closes when deleted.
     virtual std::unique_ptr<ProgressWindow> OpenProgressWindow(int lines, bool showNow) = 0;

@@ -1,6 +1,7 @@
 #include "transport/NetworkConnection.h"
 
 #include "app/Messages.h"
+#include "platform/ProgressWindow.h"
 #include "transport/RouteProbe.h"
 
 #include <chrono>
@@ -26,13 +27,13 @@ struct NetworkConnection::Attempt {
     std::uint32_t result { 0 };
 };
 
-NetworkConnection::NetworkConnection(std::function<void()> whenConnected)
-    : NetworkConnection(ServiceHostAndPort(), ProbeRoute, std::move(whenConnected))
+NetworkConnection::NetworkConnection(ProgressWindow* progress)
+    : NetworkConnection(progress, ServiceHostAndPort(), ProbeRoute)
 {
 }
 
-NetworkConnection::NetworkConnection(HostAndPort host, RouteProbe probe, std::function<void()> whenConnected)
-    : m_whenConnected(std::move(whenConnected))
+NetworkConnection::NetworkConnection(ProgressWindow* progress, HostAndPort host, RouteProbe probe)
+    : m_progress(progress)
 {
     Establish(std::move(host), std::move(probe));
     if (m_attempt)
@@ -62,9 +63,12 @@ void NetworkConnection::Establish(HostAndPort host, RouteProbe probe)
 void NetworkConnection::WaitForAttempt()
 {
     for (;;) {
-        if (UserInteraction::Current().PumpAndCheckCancel()) {
-            m_cancelled = true;
-            return;
+        if (m_progress) {
+            m_progress->Step();
+            if (m_progress->IsCancelled()) {
+                m_cancelled = true;
+                return;
+            }
         }
         std::unique_lock lock(m_attempt->mutex);
         if (!m_attempt->finished.wait_for(lock, kWaitStep, [&] { return m_attempt->done; }))
@@ -72,8 +76,8 @@ void NetworkConnection::WaitForAttempt()
         m_result = m_attempt->result;
         m_connected = m_result == 0;
         lock.unlock();
-        if (m_connected && m_whenConnected)
-            m_whenConnected();
+        if (m_connected && m_progress)
+            m_progress->Show();
         return;
     }
 }

@@ -2,23 +2,26 @@
 
 #include "transport/ServiceHost.h"
 
+class ProgressWindow;
+
 #include <cstdint>
 #include <functional>
 #include <memory>
 
 // The network connection a network command needs, made before the command
 // and released after it. The connection is up when this machine has a route
-// to the service host. While that is being found out, the user interface
-// is pumped every 200 ms and the user may cancel.
+// to the service host. While that is being found out, the command's progress
+// window is stepped every 200 ms and its Cancel button ends the wait; once
+// the connection is up the window is shown.
 class NetworkConnection {
 public:
     // Answers 0 when the host can be reached, otherwise an HRESULT.
     using RouteProbe = std::function<std::uint32_t(const HostAndPort&)>;
 
     // Brings up the connection to the service host of the preferences.
-    // `whenConnected` runs once it is up (the progress window shows itself).
-    explicit NetworkConnection(std::function<void()> whenConnected = {});
-    NetworkConnection(HostAndPort host, RouteProbe probe, std::function<void()> whenConnected = {});
+    // Without a progress window the wait cannot be cancelled.
+    explicit NetworkConnection(ProgressWindow* progress);
+    NetworkConnection(ProgressWindow* progress, HostAndPort host, RouteProbe probe);
     ~NetworkConnection();
     NetworkConnection(const NetworkConnection&) = delete;
     NetworkConnection& operator=(const NetworkConnection&) = delete;
@@ -37,7 +40,7 @@ private:
     void Establish(HostAndPort host, RouteProbe probe);
     void WaitForAttempt();
 
-    std::function<void()> m_whenConnected;
+    ProgressWindow* m_progress { nullptr };
     std::shared_ptr<Attempt> m_attempt;
     bool m_connected { false };
     bool m_cancelled { false };

@@ -66,17 +66,6 @@ TEST(QtUserInteraction, NewVersionNoticeReadsTheBoxOnlyForOk)
     EXPECT_FALSE(download.ignoreThisVersion) << "Download does not read the check box";
 }
 
-TEST(QtUserInteraction, CancelComesFromTheProgressWindow)
-{
-    QtUserInteraction interaction;
-    EXPECT_FALSE(interaction.PumpAndCheckCancel());
-    bool pressed = false;
-    interaction.SetCancelSource([&] { return pressed; });
-    EXPECT_FALSE(interaction.PumpAndCheckCancel());
-    pressed = true;
-    EXPECT_TRUE(interaction.PumpAndCheckCancel());
-}
-
 TEST(QtProgressWindow, ShowsItsLinesAndReportsCancel)
 {
     QtUserInteraction interaction;

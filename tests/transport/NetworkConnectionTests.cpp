@@ -42,12 +42,13 @@ TEST(NetworkConnection, LoopbackServiceHostIsUp)
     HttpTestServer server;
     ASSERT_TRUE(CreatePreferenceKeyChain());
     ASSERT_TRUE(WriteServiceHost(Utf8ToUtf16(server.HostText())));
-    int shown = 0;
-    NetworkConnection connection([&] { ++shown; });
+    auto progress = device.Interaction().OpenProgressWindow(2, false);
+    NetworkConnection connection(progress.get());
     EXPECT_TRUE(connection.IsConnected());
-    EXPECT_EQ(shown, 1) << "the progress window shows once the connection is up";
+    auto& record = *device.Interaction().ProgressWindows().back();
+    EXPECT_TRUE(record.shown) << "the progress window shows once the connection is up";
     EXPECT_EQ(connection.Result(), 0u);
-    EXPECT_GE(device.Interaction().PumpCount(), 1) << "the user interface was kept alive";
+    EXPECT_GE(record.steps, 1) << "the user interface was kept alive";
     EXPECT_TRUE(device.Interaction().ShownMessages().empty());
 }
 
@@ -61,11 +62,10 @@ TEST(NetworkConnection, RouteProbeFindsLoopback)
 TEST(NetworkConnection, FailureShowsMessage700WithTheResult)
 {
     SandboxDevice device;
-    int shown = 0;
-    NetworkConnection connection({ "10.1.2.3", 80 }, [](const HostAndPort&) { return HresultFromErrno(ENETUNREACH); },
-        [&] { ++shown; });
+    auto progress = device.Interaction().OpenProgressWindow(2, false);
+    NetworkConnection connection(progress.get(), { "10.1.2.3", 80 }, [](const HostAndPort&) { return HresultFromErrno(ENETUNREACH); });
     EXPECT_FALSE(connection.IsConnected());
-    EXPECT_EQ(shown, 0);
+    EXPECT_FALSE(device.Interaction().ProgressWindows().back()->shown);
     auto& messages = device.Interaction().ShownMessages();
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].text, "Vellumbrix was unable to establish a connection (0x800704cf).");
@@ -77,12 +77,16 @@ TEST(NetworkConnection, CancelWhileWaitingEndsSilently)
     SandboxDevice device;
     device.Interaction().ScriptCancelAfter(2);
     auto held = std::make_shared<HeldProbe>();
+    auto progress = device.Interaction().OpenProgressWindow(2, false);
     {
-        NetworkConnection connection({ "slow.example", 80 }, [held](const HostAndPort& host) { return held->Probe()(host); });
+        NetworkConnection connection(progress.get(), { "slow.example", 80 }, [held](const HostAndPort& host) { return held->Probe()(host); });
         EXPECT_TRUE(connection.WasCancelled());
         EXPECT_FALSE(connection.IsConnected());
     }
-    EXPECT_EQ(device.Interaction().PumpCount(), 3) << "pumped every 200 ms until the cancel";
+    auto& record = *device.Interaction().ProgressWindows().back();
+    EXPECT_EQ(record.cancelChecks, 3) << "asked every 200 ms until the cancel";
+    EXPECT_EQ(record.steps, 3);
+    EXPECT_FALSE(record.shown);
     EXPECT_TRUE(device.Interaction().ShownMessages().empty());
     held->Release();
 }
