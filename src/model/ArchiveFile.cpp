@@ -17,7 +17,7 @@ ErrorCode ArchiveFile::Load(const std::function<void(Archive&)>& read)
         // unseen.
         m_found = true;
         m_mustPreserve = true;
-        m_damage = ArchiveDamage { ArchiveDamage::Kind::CannotOpen, file.GetError(), 0, {}, {}, {} };
+        m_damage = ArchiveDamage { ArchiveDamage::Kind::CannotOpen, file.GetError(), 0, {}, {}, "system error " + std::to_string(file.GetError()) };
         return file.GetError();
     }
     m_found = true;

@@ -18,7 +18,7 @@ ArchiveReader::ArchiveReader(File& file)
     m_next = m_end = m_storage.data();
     auto size = file.Size();
     if (size.IsError()) {
-        Fail(ArchiveDamage::Kind::ReadFailed, size.GetError(), {}, {});
+        Fail(ArchiveDamage::Kind::ReadFailed, size.GetError(), {}, "system error " + std::to_string(size.GetError()));
         return;
     }
     m_size = *size;
@@ -84,7 +84,7 @@ bool ArchiveReader::Refill()
     }
     auto count = m_file->Read(std::as_writable_bytes(std::span(m_storage)));
     if (count.IsError()) {
-        Fail(ArchiveDamage::Kind::ReadFailed, count.GetError(), m_field, {});
+        Fail(ArchiveDamage::Kind::ReadFailed, count.GetError(), m_field, "system error " + std::to_string(count.GetError()));
         return false;
     }
     if (*count == 0) {
@@ -111,7 +111,7 @@ bool ArchiveReader::ReadRaw(void* out, size_t size)
                 auto count = m_file->ReadFully(std::as_writable_bytes(std::span(destination, size)));
                 if (count.IsError() || *count < size) {
                     if (count.IsError())
-                        Fail(ArchiveDamage::Kind::ReadFailed, count.GetError(), m_field, {});
+                        Fail(ArchiveDamage::Kind::ReadFailed, count.GetError(), m_field, "system error " + std::to_string(count.GetError()));
                     else
                         Fail(ArchiveDamage::Kind::EndOfData, Error::HandleEof, m_field, "the file became shorter while it was read");
                     std::memset(destination, 0, size);
@@ -341,6 +341,7 @@ void ArchiveReader::ExpectEnd()
     if (Failed() || BytesLeft() == 0)
         return;
     BeginField({});
+    std::uint64_t left = BytesLeft();
     Fail(ArchiveDamage::Kind::TrailingData, Error::InvalidData, {},
-        std::to_string(BytesLeft()) + " bytes after the last field");
+        std::to_string(left) + (left == 1 ? " byte" : " bytes") + " after the last field");
 }
