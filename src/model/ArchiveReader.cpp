@@ -96,34 +96,30 @@ bool ArchiveReader::Refill()
     return true;
 }
 
-bool ArchiveReader::ReadRaw(void* out, size_t size)
+bool ArchiveReader::ReadDirect(std::uint8_t* destination, size_t size)
 {
-    auto* destination = static_cast<std::uint8_t*>(out);
-    if (!Need(size)) {
-        if (size)
-            std::memset(destination, 0, size);
+    auto count = m_file->ReadFully(std::as_writable_bytes(std::span(destination, size)));
+    if (count.IsError()) {
+        Fail(ArchiveDamage::Kind::ReadFailed, count.GetError(), m_field, "system error " + std::to_string(count.GetError()));
         return false;
     }
+    if (*count < size) {
+        Fail(ArchiveDamage::Kind::EndOfData, Error::HandleEof, m_field, "the file became shorter while it was read");
+        return false;
+    }
+    m_offset += size;
+    return true;
+}
+
+bool ArchiveReader::CopyOut(std::uint8_t* destination, size_t size)
+{
     while (size > 0) {
         if (m_next == m_end) {
             // Large blocks (thumbnails) go straight to their destination.
-            if (m_file && size >= kBufferSize) {
-                auto count = m_file->ReadFully(std::as_writable_bytes(std::span(destination, size)));
-                if (count.IsError() || *count < size) {
-                    if (count.IsError())
-                        Fail(ArchiveDamage::Kind::ReadFailed, count.GetError(), m_field, "system error " + std::to_string(count.GetError()));
-                    else
-                        Fail(ArchiveDamage::Kind::EndOfData, Error::HandleEof, m_field, "the file became shorter while it was read");
-                    std::memset(destination, 0, size);
-                    return false;
-                }
-                m_offset += size;
-                return true;
-            }
-            if (!Refill()) {
-                std::memset(destination, 0, size);
+            if (m_file && size >= kBufferSize)
+                return ReadDirect(destination, size);
+            if (!Refill())
                 return false;
-            }
         }
         size_t chunk = std::min(size, static_cast<size_t>(m_end - m_next));
         std::memcpy(destination, m_next, chunk);
@@ -133,6 +129,16 @@ bool ArchiveReader::ReadRaw(void* out, size_t size)
         m_offset += chunk;
     }
     return true;
+}
+
+bool ArchiveReader::ReadRaw(void* out, size_t size)
+{
+    auto* destination = static_cast<std::uint8_t*>(out);
+    if (Need(size) && CopyOut(destination, size))
+        return true;
+    if (size)
+        std::memset(destination, 0, size);
+    return false;
 }
 
 template<typename T>

@@ -26,7 +26,7 @@ class ArchiveReader {
 public:
     static constexpr size_t kBufferSize = 4096;
 
-    // Reads an open file from its current position to its end.
+    // Reads a file just opened, from its start to its end.
     explicit ArchiveReader(File& file);
     // Reads bytes held in memory.
     explicit ArchiveReader(std::span<const std::uint8_t> data);
@@ -89,6 +89,8 @@ private:
     void BeginField(std::string_view field);
     bool Need(std::uint64_t size);
     bool ReadRaw(void* out, size_t size);
+    bool CopyOut(std::uint8_t* destination, size_t size);
+    bool ReadDirect(std::uint8_t* destination, size_t size);
     bool Refill();
     std::uint64_t ReadLengthPrefix(bool& isUtf16);
     bool ReadStringBody(std::string& bytes, std::u16string& units, bool& isUtf16);

@@ -29,8 +29,9 @@ public:
 
     // The store file: header, descriptor, filters, then the six lists as
     // tagged records. Loading a file of format version 0 drops its comments
-    // and resets the download stamp; so does loading a damaged file, since
-    // records may be missing and the next sync must fetch everything again.
+    // and resets the download stamp. Loading a damaged file keeps what was
+    // read completely and also resets the download stamp, since records may
+    // be missing and the next sync must fetch everything again.
     void Serialize(Archive& archive) override;
 
     // As last read or written.

@@ -321,3 +321,30 @@ TEST(ArchiveFiles, FieldsThatCannotBeReadKeepTheirValues)
     EXPECT_EQ(album.GetUrl(), "kept");
     EXPECT_TRUE(album.IsModified());
 }
+
+TEST(ArchiveFiles, AFileThatShrinksWhileItIsReadIsReported)
+{
+    TemporaryFolder folder;
+    std::string path = folder.File("shrinking.vxl");
+    WriteTextFile(path, ByteBuilder().U32(9000).Raw(std::string(9000, 'x')).Str("tail").Bytes());
+    for (bool block : { true, false }) {
+        auto file = File::Open(path, File::Mode::Read);
+        ASSERT_FALSE(file.IsError());
+        ArchiveReader reader(*file);
+        auto writer = File::Open(path, File::Mode::ReadWrite);
+        if (block) {
+            // The first 4096 bytes are in the buffer; the rest of the block
+            // is read past it, straight into place.
+            std::uint32_t size = reader.ReadU32("thumbnail size");
+            ASSERT_EQ(writer->Truncate(4100), Error::Success);
+            EXPECT_TRUE(reader.ReadBytes(size, "thumbnail").empty());
+        } else {
+            ASSERT_EQ(writer->Truncate(2), Error::Success);
+            EXPECT_EQ(reader.ReadU32("thumbnail size"), 0u);
+        }
+        ASSERT_TRUE(reader.Failed());
+        EXPECT_EQ(reader.Damage()->kind, ArchiveDamage::Kind::EndOfData);
+        EXPECT_EQ(reader.Damage()->detail, "the file became shorter while it was read");
+        WriteTextFile(path, ByteBuilder().U32(9000).Raw(std::string(9000, 'x')).Str("tail").Bytes());
+    }
+}
