@@ -26,7 +26,13 @@ public:
     }
 
     const std::string& GetPath() const { return m_path; }
-    void SetPath(std::string path) { m_path = std::move(path); }
+    // A damaged file found at the old path is no reason to keep aside
+    // whatever is at the new one.
+    void SetPath(std::string path)
+    {
+        m_path = std::move(path);
+        m_mustPreserve = false;
+    }
 
     // Reads the file through `read`. A missing file reads nothing and is
     // success. Damage is returned as its code and kept (GetDamage()); the
