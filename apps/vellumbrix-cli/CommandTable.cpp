@@ -3,11 +3,15 @@
 #include <iostream>
 
 int RunErrorCommand(CliArguments&);
+int RunInspectCommand(CliArguments&);
 int RunPrefsCommand(CliArguments&);
+int RunResaveCommand(CliArguments&);
 
 static const CliCommand kCommands[] = {
     { "error", "CODE", "the message text that the error table gives for a code", false, RunErrorCommand },
+    { "inspect", "FILE", "a blog store file (.vxl) or user file (.vxu) as JSON", false, RunInspectCommand },
     { "prefs", "[NAME VALUE]", "list every preference, or write one", true, RunPrefsCommand },
+    { "resave", "FILE", "load a blog store or user file and save it back", false, RunResaveCommand },
 };
 
 std::span<const CliCommand> AllCommands()

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "model/CWinBlogStorage.h"
+#include "model/CWinBlogUser.h"
+
+#include <nlohmann/json.hpp>
+
+// The JSON forms that "inspect" prints: every stored field, in file order.
+nlohmann::ordered_json StoreJson(const CWinBlogStorage& store);
+nlohmann::ordered_json UserJson(const CWinBlogUser& user);

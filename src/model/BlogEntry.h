@@ -1,0 +1,104 @@
+#pragma once
+
+#include "model/SerializableObject.h"
+#include "platform/ErrorCode.h"
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// One photo post of a blog: the service's fields, the local photo and its
+// thumbnail, and the bookkeeping for working offline. Text fields are UTF-8
+// as the service sent them; every text accessor has a raw 8-bit form and a
+// UTF-16 text form. The device implementation is CWinBlogEntry; records are
+// made by the store's factory operations.
+class BlogEntry : public SerializableObject {
+public:
+    // Photo states: 0 and 1 have no local file, 2 to 254 have one at the
+    // photo path, 255 means the photo is gone and the entry is hidden.
+    static constexpr std::uint8_t kPhotoStateThumbnail = 1;
+    static constexpr std::uint8_t kPhotoStateOnDevice = 7;
+    static constexpr std::uint8_t kPhotoStateGone = 255;
+
+    // Status bits.
+    static constexpr std::uint8_t kStatusNewEntry = 0x01;
+    static constexpr std::uint8_t kStatusNewComments = 0x02;
+
+    virtual std::uint32_t GetCategoryId() const = 0;
+    virtual bool IsPending() const = 0;
+    virtual std::uint32_t GetServerId() const = 0;
+    virtual std::uint32_t GetPosterId() const = 0;
+    virtual const std::string& GetTitle() const = 0;
+    virtual const std::string& GetCaption() const = 0;
+    virtual const std::string& GetAuthorName() const = 0;
+    virtual const std::string& GetThumbnailUrl() const = 0;
+    virtual const std::string& GetPhotoUrl() const = 0;
+    virtual const std::string& GetSourceUrl() const = 0;
+    virtual std::uint32_t GetPostDate() const = 0;
+    virtual std::uint32_t GetTakenDate() const = 0;
+    virtual std::uint32_t GetFileSize() const = 0;
+    virtual std::uint16_t GetWidth() const = 0;
+    virtual std::uint16_t GetHeight() const = 0;
+    virtual const std::string& GetPhotoPath() const = 0;
+    virtual std::uint8_t GetPhotoState() const = 0;
+    virtual std::uint8_t GetSecondState() const = 0;
+    virtual bool IsHidden() const;
+    virtual bool IsNewEntry() const;
+    virtual bool HasNewComments() const;
+
+    virtual void SetCategoryId(std::uint32_t id) = 0;
+    virtual void SetPending(bool pending) = 0;
+    virtual void SetServerId(std::uint32_t id) = 0;
+    virtual void SetPosterId(std::uint32_t id) = 0;
+    virtual void SetTitle(std::string_view title) = 0;
+    virtual void SetCaption(std::string_view caption) = 0;
+    virtual void SetAuthorName(std::string_view name) = 0;
+    virtual void SetThumbnailUrl(std::string_view url) = 0;
+    virtual void SetPhotoUrl(std::string_view url) = 0;
+    virtual void SetSourceUrl(std::string_view url) = 0;
+    virtual void SetPostDate(std::uint32_t date) = 0;
+    virtual void SetTakenDate(std::uint32_t date) = 0;
+    virtual void SetFileSize(std::uint32_t size) = 0;
+    virtual void SetWidthAndHeight(std::uint16_t width, std::uint16_t height) = 0;
+    virtual void SetPhotoPath(std::string_view path) = 0;
+    virtual void SetPhotoState(std::uint8_t state) = 0;
+    virtual void SetSecondState(std::uint8_t state) = 0;
+    // Deletes the local photo file (a missing one is no error); the photo
+    // path, photo state and pending flag stay. With publishedOnly, an entry
+    // that is not on the web keeps its photo.
+    virtual ErrorCode PurgePhoto(bool publishedOnly) = 0;
+    // Return whether the bit changed: the caller saves the store only then.
+    virtual bool SetNewEntry(bool isNew);
+    virtual bool SetNewComments(bool hasNew);
+    virtual bool IsOnTheWeb() const;
+    virtual bool HasServiceCategory() const;
+    virtual void ClearUnconfirmed() = 0;
+    // The photo is gone: state 255 (hidden) and no thumbnail.
+    virtual void MarkPhotoGone() = 0;
+
+    virtual std::u16string GetTitleText() const;
+    virtual void SetTitleText(std::u16string_view title);
+    virtual std::u16string GetCaptionText() const;
+    virtual void SetCaptionText(std::u16string_view caption);
+    virtual std::u16string GetAuthorNameText() const;
+    virtual void SetAuthorNameText(std::u16string_view name);
+
+    // The rest of the record, for the store, the service and copies.
+    virtual std::uint8_t GetStatusBits() const = 0;
+    virtual void SetStatusBits(std::uint8_t bits) = 0;
+    virtual bool IsUnconfirmed() const = 0;
+    virtual void SetUnconfirmed(bool unconfirmed) = 0;
+    // The thumbnail: a complete JPEG file image owned by the entry.
+    virtual std::span<const std::uint8_t> GetThumbnail() const = 0;
+    std::uint32_t GetThumbnailSize() const { return static_cast<std::uint32_t>(GetThumbnail().size()); }
+    virtual void SetThumbnail(std::vector<std::uint8_t> jpeg) = 0;
+    virtual void ReleaseThumbnail() = 0;
+    // Copies every field, the thumbnail bytes included.
+    virtual void CopyFrom(const BlogEntry& other) = 0;
+
+    // Derived states used by the filters and the views.
+    bool IsPublished() const { return !IsPending(); }
+    bool IsPublishedBy(std::uint32_t userId) const { return IsPublished() && GetPosterId() == userId; }
+};
