@@ -19,6 +19,12 @@ public:
     NewVersionChoice ShowNewVersion(std::string_view version) override;
     void OpenWebPage(std::string_view url) override;
     void RequestQuit() override { }
+    // A terminal has no preferences sheet: the blog keeps its defaults
+    // (said on stderr) and the sheet counts as closed with OK.
+    bool ShowBlogPreferences(CWinBlogStorage& store, BlogPreferencesPages pages) override;
+    // Asked on the terminal without echo; without a terminal there is no
+    // one to ask, which counts as Cancel.
+    std::optional<std::string> AskViewPassword(std::string_view blogName) override;
     std::unique_ptr<ProgressWindow> OpenProgressWindow(int lines, bool showNow) override;
 
 private:

@@ -3,8 +3,12 @@
 #include "dialogs/CNewVersionDlg.h"
 #include "dialogs/QtProgressWindow.h"
 
+#include "app/StringTable.h"
+
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QMetaObject>
 #include <QUrl>
@@ -60,6 +64,29 @@ void QtUserInteraction::RequestQuit()
     QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit, Qt::QueuedConnection);
 }
 
+bool QtUserInteraction::ShowBlogPreferences(CWinBlogStorage&, BlogPreferencesPages)
+{
+    return true;
+}
+
+// String 179, shown when the password prompt is answered with nothing.
+static constexpr StringId kEmptyPasswordMessage = 179;
+
+std::optional<std::string> QtUserInteraction::AskViewPassword(std::string_view blogName)
+{
+    for (;;) {
+        QInputDialog dialog(m_parent);
+        dialog.setWindowTitle("Password Required");
+        dialog.setLabelText("Please enter the view password for the blog:\n" + ToQString(blogName));
+        dialog.setTextEchoMode(QLineEdit::Password);
+        if (dialog.exec() != QDialog::Accepted)
+            return std::nullopt;
+        QString password = dialog.textValue();
+        if (!password.isEmpty())
+            return password.toUtf8().toStdString();
+        ShowMessage(LoadString(kEmptyPasswordMessage), MessageIcon::Warning);
+    }
+}
 
 std::unique_ptr<ProgressWindow> QtUserInteraction::OpenProgressWindow(int lines, bool showNow)
 {

@@ -87,6 +87,7 @@ DeviceFolders DeviceFolders::ForSandbox(const std::string& sandboxHome)
     folders.m_sandboxHome = home;
     folders.m_personal = JoinPath(home, "My Documents");
     folders.m_pictures = JoinPath(folders.m_personal, "My Pictures");
+    folders.m_internal = folders.m_personal;
     folders.m_data = JoinPath(folders.m_personal, kCompanyAndProduct);
     folders.m_registryFile = JoinPath(home, "registry.reg");
     folders.m_temporary = JoinPath(home, "Temp");
@@ -98,6 +99,7 @@ DeviceFolders DeviceFolders::ForDesktop()
     DeviceFolders folders;
     folders.m_personal = XdgUserFolder("XDG_DOCUMENTS_DIR", "Documents");
     folders.m_pictures = XdgUserFolder("XDG_PICTURES_DIR", "Pictures");
+    folders.m_internal = HomeFolder();
     folders.m_data = JoinPath(XdgBaseFolder("XDG_DATA_HOME", ".local/share"), kCompanyAndProduct);
     folders.m_registryFile = JoinPath(JoinPath(XdgBaseFolder("XDG_CONFIG_HOME", ".config"), kCompanyAndProduct), "registry.reg");
     std::string temporary = EnvironmentValue("TMPDIR");

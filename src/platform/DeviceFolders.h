@@ -30,6 +30,13 @@ public:
     const std::string& PersonalFolder() const { return m_personal; }
     // The user's pictures folder ("My Pictures").
     const std::string& PicturesFolder() const { return m_pictures; }
+    // The device's internal storage, as opposed to its storage cards: a
+    // photo whose path lies inside it is "on internal storage" when photos
+    // are moved to or from a card. In a sandbox it is the personal folder
+    // (the handheld's "My Documents", which holds "My Pictures"); on the
+    // desktop it is the home folder, which holds both the documents and the
+    // pictures folder, while cards are mounted elsewhere (/media).
+    const std::string& InternalStorageFolder() const { return m_internal; }
     // Where the user file and the blog store files live.
     const std::string& DataFolder() const { return m_data; }
     const std::string& RegistryFile() const { return m_registryFile; }
@@ -42,6 +49,7 @@ private:
     std::optional<std::string> m_sandboxHome;
     std::string m_personal;
     std::string m_pictures;
+    std::string m_internal;
     std::string m_data;
     std::string m_registryFile;
     std::string m_temporary;

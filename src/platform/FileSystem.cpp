@@ -88,6 +88,12 @@ ErrorCode CopyFile(const std::string& from, const std::string& to)
         if (auto error = target->Write(buffer.get(), *count))
             return error;
     }
+    // A photo's date is its file's last-write time, so a copy keeps it.
+    struct stat st {};
+    if (::fstat(source->Descriptor(), &st) == 0) {
+        timespec times[2] = { st.st_atim, st.st_mtim };
+        ::futimens(target->GetFile().Descriptor(), times);
+    }
     return target->Commit();
 }
 
@@ -104,6 +110,13 @@ ErrorCode MoveFile(const std::string& from, const std::string& to)
     if (::unlink(from.c_str()) != 0)
         return ErrorCodeFromErrno(errno);
     return Error::Success;
+}
+
+bool IsSameFile(const std::string& a, const std::string& b)
+{
+    struct stat first {};
+    struct stat second {};
+    return StatPath(a, first) && StatPath(b, second) && first.st_dev == second.st_dev && first.st_ino == second.st_ino;
 }
 
 ErrorOr<std::vector<DirectoryEntry>> ListFolder(const std::string& path)

@@ -25,9 +25,14 @@ ErrorCode RemoveEmptyFolder(const std::string& path);
 
 // Deleting a file that does not exist is success.
 ErrorCode DeleteFileIfExists(const std::string& path);
-// Moves a file; works across file systems by copying and then deleting.
+// Moves a file, replacing one at `to`; works across file systems by
+// copying and then deleting the original once the copy is on disk.
 ErrorCode MoveFile(const std::string& from, const std::string& to);
+// Copies a file atomically (the target is complete or untouched), keeping
+// its last-write time.
 ErrorCode CopyFile(const std::string& from, const std::string& to);
+// Whether both paths name one existing file (through links, too).
+bool IsSameFile(const std::string& a, const std::string& b);
 
 // The entries of a folder (without "." and ".."), sorted by name.
 ErrorOr<std::vector<DirectoryEntry>> ListFolder(const std::string& path);

@@ -4,8 +4,13 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
+
+// The blog preferences sheet edits a blog store. Only the dialogs layer
+// needs its definition; platform code merely passes the store through.
+class CWinBlogStorage;
 
 enum class MessageIcon {
     Warning,
@@ -17,6 +22,13 @@ enum class MessageIcon {
 enum class DefaultButton {
     Yes,
     No,
+};
+
+// Which pages the blog preferences sheet shows: subscribing shows the sync
+// page alone, the blog's own command both with the sync page first.
+enum class BlogPreferencesPages {
+    SyncOnly,
+    BlogAndSync,
 };
 
 // What the new-version notice returned.
@@ -45,6 +57,13 @@ public:
     virtual void OpenWebPage(std::string_view url) = 0;
     // Asks the program to end once the current command is over.
     virtual void RequestQuit() = 0;
+
+    // The blog preferences sheet for one blog; it writes into the store's
+    // descriptor only when closed with OK, and then returns true.
+    virtual bool ShowBlogPreferences(CWinBlogStorage& store, BlogPreferencesPages pages) = 0;
+    // Asks for the view password of a password-protected blog. None when
+    // the user cancels; never an empty password.
+    virtual std::optional<std::string> AskViewPassword(std::string_view blogName) = 0;
 
     // Opens a progress window with `lines` lines (title included), shown at
     // once or only when the operation calls Show(). It closes when deleted.
