@@ -67,7 +67,7 @@ struct Fixture {
             for (auto& byte : thumbnail)
                 byte = static_cast<std::uint8_t>(random());
             entry->SetThumbnail(std::move(thumbnail));
-            store.GetEntries().Add(std::move(entry));
+            store.InsertEntry(std::move(entry));
         }
         if (store.Save() != Error::Success)
             std::abort();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/EntryObserver.h"
 #include "model/SerializableObject.h"
 #include "platform/ErrorCode.h"
 
@@ -101,4 +102,37 @@ public:
     // Derived states used by the filters and the views.
     bool IsPublished() const { return !IsPending(); }
     bool IsPublishedBy(std::uint32_t userId) const { return IsPublished() && GetPosterId() == userId; }
+
+    // The store that holds the entry, told of changes to the fields it
+    // indexes. Set and cleared by the store alone; a copy of an entry
+    // belongs to no store.
+    void SetObserver(EntryObserver* observer) { m_observer = observer; }
+    EntryObserver* GetObserver() const { return m_observer; }
+
+protected:
+    BlogEntry() = default;
+    BlogEntry(const BlogEntry& other)
+        : SerializableObject(other)
+    {
+    }
+    BlogEntry& operator=(const BlogEntry& other)
+    {
+        SerializableObject::operator=(other);
+        return *this;
+    }
+
+    // For the setters of the device implementation, called after a change.
+    void NotifyServerIdChanged(std::uint32_t oldId)
+    {
+        if (m_observer)
+            m_observer->OnEntryServerIdChanged(*this, oldId);
+    }
+    void NotifyShownFieldsChanged()
+    {
+        if (m_observer)
+            m_observer->OnEntryShownFieldsChanged(*this);
+    }
+
+private:
+    EntryObserver* m_observer { nullptr };
 };

@@ -12,8 +12,16 @@ CWinBlogStorage* CBlogList::GetAt(size_t index) const
     return m_stores[index].get();
 }
 
+void CBlogList::SetUserId(std::uint32_t userId)
+{
+    m_userId = userId;
+    for (auto& store : m_stores)
+        store->SetUserId(userId);
+}
+
 size_t CBlogList::Insert(std::unique_ptr<CWinBlogStorage> store)
 {
+    store->SetUserId(m_userId);
     const std::string& name = store->GetBlogInfo().GetDisplayName();
     auto place = std::upper_bound(m_stores.begin(), m_stores.end(), name,
         [](const std::string& newName, const std::unique_ptr<CWinBlogStorage>& held) {

@@ -20,8 +20,14 @@ public:
     bool IsEmpty() const { return m_stores.empty(); }
     CWinBlogStorage* GetAt(size_t index) const;
 
+    // The user's service id, which every store held here is given, for
+    // its permission tests and its "published by me" filter. The stores
+    // keep a copy, never a pointer back to the user.
+    std::uint32_t GetUserId() const { return m_userId; }
+    void SetUserId(std::uint32_t userId);
+
     // Puts the store at its sorted place (after blogs of the same display
-    // name) and takes it over; returns its position.
+    // name), gives it the user id and takes it over; returns its position.
     size_t Insert(std::unique_ptr<CWinBlogStorage> store);
     // The position of the first blog with this URL name, or -1.
     long FindIndex(std::string_view urlName) const;
@@ -40,4 +46,5 @@ public:
 
 private:
     std::vector<std::unique_ptr<CWinBlogStorage>> m_stores;
+    std::uint32_t m_userId { 0 };
 };

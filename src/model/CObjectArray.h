@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 // A growable array of records that owns them: a record handed to it
@@ -60,6 +61,24 @@ public:
 
     void RemoveAt(size_t index) { Detach(index); }
     void RemoveAll() { m_items.clear(); }
+
+    // Destroys every record for which `remove` answers true, keeping the
+    // order of the others, in one pass. Returns how many went.
+    template<typename Predicate>
+    size_t RemoveIf(Predicate remove)
+    {
+        size_t kept = 0;
+        for (size_t i = 0; i < m_items.size(); ++i) {
+            if (remove(*m_items[i]))
+                continue;
+            if (kept != i)
+                std::swap(m_items[kept], m_items[i]);
+            ++kept;
+        }
+        size_t removed = m_items.size() - kept;
+        m_items.resize(kept);
+        return removed;
+    }
 
     auto begin() const { return m_items.begin(); }
     auto end() const { return m_items.end(); }

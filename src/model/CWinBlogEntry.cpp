@@ -38,6 +38,48 @@ void CWinBlogEntry::Serialize(Archive& archive)
     archive.ExchangeBlock("thumbnail size", "thumbnail", m_thumbnail);
 }
 
+// The setters of the fields a store indexes tell the store, and only when
+// the value really changes.
+template<typename T>
+static bool Change(T& field, T value)
+{
+    if (field == value)
+        return false;
+    field = value;
+    return true;
+}
+
+void CWinBlogEntry::SetCategoryId(std::uint32_t id)
+{
+    if (Change(m_categoryId, id))
+        NotifyShownFieldsChanged();
+}
+
+void CWinBlogEntry::SetPending(bool pending)
+{
+    if (Change(m_pending, pending))
+        NotifyShownFieldsChanged();
+}
+
+void CWinBlogEntry::SetServerId(std::uint32_t id)
+{
+    std::uint32_t oldId = m_serverId;
+    if (Change(m_serverId, id))
+        NotifyServerIdChanged(oldId);
+}
+
+void CWinBlogEntry::SetPosterId(std::uint32_t id)
+{
+    if (Change(m_posterId, id))
+        NotifyShownFieldsChanged();
+}
+
+void CWinBlogEntry::SetPhotoState(std::uint8_t state)
+{
+    if (Change(m_photoState, state))
+        NotifyShownFieldsChanged();
+}
+
 void CWinBlogEntry::SetWidthAndHeight(std::uint16_t width, std::uint16_t height)
 {
     m_width = width;
@@ -55,7 +97,7 @@ ErrorCode CWinBlogEntry::PurgePhoto(bool publishedOnly)
 
 void CWinBlogEntry::MarkPhotoGone()
 {
-    m_photoState = kPhotoStateGone;
+    SetPhotoState(kPhotoStateGone);
     ReleaseThumbnail();
 }
 
@@ -69,6 +111,9 @@ void CWinBlogEntry::CopyFrom(const BlogEntry& other)
 {
     if (&other == this)
         return;
+    std::uint32_t oldId = m_serverId;
+    bool shownFieldsChanged = m_categoryId != other.GetCategoryId() || m_posterId != other.GetPosterId()
+        || m_photoState != other.GetPhotoState() || m_pending != other.IsPending();
     m_serverId = other.GetServerId();
     m_categoryId = other.GetCategoryId();
     m_posterId = other.GetPosterId();
@@ -91,4 +136,8 @@ void CWinBlogEntry::CopyFrom(const BlogEntry& other)
     m_unconfirmed = other.IsUnconfirmed();
     auto thumbnail = other.GetThumbnail();
     m_thumbnail.assign(thumbnail.begin(), thumbnail.end());
+    if (m_serverId != oldId)
+        NotifyServerIdChanged(oldId);
+    if (shownFieldsChanged)
+        NotifyShownFieldsChanged();
 }

@@ -8,7 +8,12 @@ class CWinBlogEntry final : public BlogEntry {
 public:
     CWinBlogEntry() = default;
     CWinBlogEntry(const CWinBlogEntry&) = default;
-    CWinBlogEntry& operator=(const CWinBlogEntry&) = default;
+    // Through CopyFrom, so that a store holding this entry hears of it.
+    CWinBlogEntry& operator=(const CWinBlogEntry& other)
+    {
+        CopyFrom(other);
+        return *this;
+    }
 
     static const RuntimeClass& Class();
     const RuntimeClass& GetRuntimeClass() const override { return Class(); }
@@ -33,10 +38,10 @@ public:
     std::uint8_t GetPhotoState() const override { return m_photoState; }
     std::uint8_t GetSecondState() const override { return m_secondState; }
 
-    void SetCategoryId(std::uint32_t id) override { m_categoryId = id; }
-    void SetPending(bool pending) override { m_pending = pending; }
-    void SetServerId(std::uint32_t id) override { m_serverId = id; }
-    void SetPosterId(std::uint32_t id) override { m_posterId = id; }
+    void SetCategoryId(std::uint32_t id) override;
+    void SetPending(bool pending) override;
+    void SetServerId(std::uint32_t id) override;
+    void SetPosterId(std::uint32_t id) override;
     void SetTitle(std::string_view title) override { m_title = title; }
     void SetCaption(std::string_view caption) override { m_caption = caption; }
     void SetAuthorName(std::string_view name) override { m_authorName = name; }
@@ -48,7 +53,7 @@ public:
     void SetFileSize(std::uint32_t size) override { m_fileSize = size; }
     void SetWidthAndHeight(std::uint16_t width, std::uint16_t height) override;
     void SetPhotoPath(std::string_view path) override { m_photoPath = path; }
-    void SetPhotoState(std::uint8_t state) override { m_photoState = state; }
+    void SetPhotoState(std::uint8_t state) override;
     void SetSecondState(std::uint8_t state) override { m_secondState = state; }
     ErrorCode PurgePhoto(bool publishedOnly) override;
     void ClearUnconfirmed() override { m_unconfirmed = false; }

@@ -2,13 +2,18 @@
 
 #include "model/ArchiveFile.h"
 #include "model/LocalBlogStorage.h"
+#include "model/PhotoLocation.h"
 
 #include <string>
 #include <string_view>
+#include <vector>
+
+class ProgressWindow;
 
 // The device's blog store: a LocalBlogStorage kept in the file
 // DATA-FOLDER/URL-NAME.vxl, with CWinBlogEntry, CWinBlogAlbum and
-// CWinBlogComment records.
+// CWinBlogComment records, and the blog's photos in the photo folders of
+// the device (PhotoLocation).
 class CWinBlogStorage : public LocalBlogStorage {
 public:
     static constexpr std::string_view kFileExtension = "vxl";
@@ -43,6 +48,44 @@ public:
     std::unique_ptr<BlogEntry> NewEntry() const override;
     std::unique_ptr<BlogComment> NewComment() const override;
 
+    // The file goes in the photo folder worked out afresh; it is written
+    // beside its final name and renamed into place, so that a failed
+    // download leaves an older file of that name as it was. A name that
+    // is not a plain file name (empty, "." or "..", or with "/") is refused
+    // with Error::InvalidName.
+    ErrorCode SavePhoto(std::string_view fileName, std::unique_ptr<Stream>& stream) override;
+
+    bool ShouldCheckMessages(bool force, std::uint32_t& noteNumber, std::string& versionText) override;
+    bool ShowNewVersion(std::string_view version) override;
+    bool ShowNote(std::uint32_t noteNumber, std::string_view noteText, std::string_view secondText) override;
+    void SetLastMessageCheck(int flag) override;
+    void ShowWarning(std::string_view format, std::initializer_list<FormatArgument> arguments = {}) override;
+    const std::string& GetErrorText(ErrorCode code) override;
+
+    // Works out where this blog's downloaded photos go now (a card may
+    // have been inserted since the last time), makes the folder and
+    // remembers it.
+    ErrorOr<std::string> WorkOutPhotoFolder();
+    // Deletes the photo files of the shown entries (missing files are no
+    // error) and empties their paths; the thumbnails stay. Entries that
+    // were never published keep their photo, which has no other copy and
+    // without which they could never be sent. The blog's photo folder is
+    // removed when that leaves it empty. Returns the first failure; the
+    // other photos are purged all the same. The caller saves.
+    ErrorCode PurgeShownPhotos();
+    // The same for every entry, whatever the filters and whether published
+    // or not (the blog is being removed from the device with its photos).
+    ErrorCode RemoveAllPhotos();
+    // Moves the photos of the shown entries that lie in `source` into the
+    // blog's photo folder of `destination`, in store order, one step of the
+    // progress window each, stopping with Error::Cancelled when the user
+    // cancels and with the system's code when a move fails. A photo never
+    // replaces another file: it takes a free name (NAME-2.jpg, ...) when
+    // its own is taken. Afterwards the source's blog folder is removed when
+    // empty and the store is saved, so the photos moved so far keep their
+    // new paths; when that save fails they are moved back.
+    ErrorCode MoveShownPhotos(ProgressWindow& progress, const PhotoLocation& source, const PhotoLocation& destination);
+
     const std::string& GetFilePath() const { return m_file.GetPath(); }
     void SetFilePath(std::string path) { m_file.SetPath(std::move(path)); }
     // The folder where photos of this blog are downloaded, as last worked
@@ -61,6 +104,11 @@ protected:
     const RuntimeClass& CommentClass() const override;
 
 private:
+    // Deletes the photos of these entries, keeping the paths whose file
+    // could not be deleted; then removes the empty blog photo folder.
+    ErrorCode PurgePhotos(const std::vector<BlogEntry*>& entries);
+
     ArchiveFile m_file;
     std::string m_photoFolder;
+    std::string m_errorText;
 };

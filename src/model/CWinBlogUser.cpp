@@ -71,7 +71,15 @@ void CWinBlogUser::Load()
 
 ErrorCode CWinBlogUser::ReadUserFile()
 {
-    return m_file.Load([this](Archive& archive) { Serialize(archive); });
+    ErrorCode error = m_file.Load([this](Archive& archive) { Serialize(archive); });
+    m_blogList.SetUserId(m_userId);
+    return error;
+}
+
+void CWinBlogUser::SetUserId(std::uint32_t id)
+{
+    m_userId = id;
+    m_blogList.SetUserId(id);
 }
 
 ErrorCode CWinBlogUser::Save()

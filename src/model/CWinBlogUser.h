@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/AccountData.h"
 #include "model/ArchiveFile.h"
 #include "model/BlogUser.h"
 #include "model/CBlogList.h"
@@ -35,12 +36,51 @@ public:
     const std::string& GetPassword() const override { return m_password; }
     std::uint16_t GetProAccount() const override { return m_proAccount; }
     std::uint32_t GetPhotoQuota() const override { return m_photoQuota; }
-    void SetUserId(std::uint32_t id) override { m_userId = id; }
+    // The blog list passes the id on to every store.
+    void SetUserId(std::uint32_t id) override;
     void SetEmail(std::string_view email) override { m_email = email; }
     void SetPassword(std::string_view password) override { m_password = password; }
     void SetProAccount(std::uint16_t pro) override { m_proAccount = pro; }
     void SetPhotoQuota(std::uint32_t quota) override { m_photoQuota = quota; }
     void SetRemoteBlogNames(std::span<const std::string> names) override;
+
+    const std::string* GetBlogUrlNameAt(size_t index) const override;
+    long FindBlogIndex(std::string_view urlName) const override { return m_blogList.FindIndex(urlName); }
+    void SelectAllBlogsForSync() override;
+    void DeselectBlog(size_t index) override;
+    const std::string* NextSelectedBlog(size_t& index) const override;
+    // Questions 182 and 183. A blog that is not on the device counts as
+    // unsubscribed.
+    bool UnsubscribeBlog(std::string_view urlName) override;
+    // Question 176, message 7000 when the store cannot be made, the
+    // preferences sheet with the sync page alone; the new store is marked
+    // as a new blog. A store that cannot be saved (message 6002) is not
+    // put in the list, so that the list matches the files.
+    bool SubscribeBlog(std::string_view urlName) override;
+    void RebuildBlogUrlNames() override;
+    bool IsKnownBlog(std::string_view urlName) const override;
+
+    CWinBlogStorage* FindBlog(std::string_view urlName) const { return m_blogList.Find(urlName); }
+    CWinBlogStorage* FindBlog(std::u16string_view urlName) const { return m_blogList.Find(urlName); }
+    // Deletes the blog's store file and takes the blog out of the list,
+    // destroying its store; with deletePhotos, its photos are deleted too
+    // (after the file, so that a file that cannot be deleted leaves the
+    // blog whole). A store file that cannot be deleted: the blog stays and
+    // the system's code is returned.
+    ErrorCode RemoveBlog(CWinBlogStorage* store, bool deletePhotos);
+    // The read-only blog "sample" (file "Sample.vxl", title "Sample Blog")
+    // offered to a user without an account; -1 when its store cannot be
+    // made.
+    int CreateSampleBlog();
+    void ClearNewBlogFlags();
+    // Brings the account and the blog list in line with what the service
+    // reported: the account's fields, subscribing to blogs the service
+    // lists that were never on the device, offering to unsubscribe from
+    // those it no longer lists, the remote blog names, then the stored URL
+    // names. Returns whether the service's subscription list must be
+    // repaired from the device's (a blog was refused, could not be added or
+    // removed, or was removed on the device). The caller saves.
+    bool ReconcileAccount(const AccountData& account);
 
     // Reads the user file, then finds the blogs on the device. A missing or
     // damaged user file leaves the account empty or as far as it could be

@@ -3,24 +3,89 @@
 #include "model/BlogIds.h"
 #include "model/BlogStorage.h"
 #include "model/CObjectArray.h"
+#include "model/EntryIdIndex.h"
+#include "model/EntryObserver.h"
+
+#include <vector>
 
 // The data of one blog's store and its file layout, independent of where
 // the file lives and which record classes the device uses.
 //
-// Lists and their orders (kept by the store's insert operations):
-// entries by post date, newest first; categories by name without regard to
-// case; comments by date, oldest first; the three deletion queues in the
-// order of deletion.
-class LocalBlogStorage : public BlogStorage {
+// Lists and their orders (kept by the store's insert operations, which
+// find the place by binary search): entries by post date, newest first;
+// categories by name without regard to case; comments by date, oldest
+// first; a record equal to others goes after them. The three deletion
+// queues are in the order of deletion.
+//
+// The entry list changes only through the store, and the entries tell the
+// store when a field it indexes changes (EntryObserver): the server-id index
+// and the list of shown entries are therefore always right, however an
+// entry was changed.
+class LocalBlogStorage
+    : public BlogStorage
+    , private EntryObserver {
 public:
     // The format version this program writes.
     static constexpr std::uint16_t kFormatVersion = 1;
 
+    ~LocalBlogStorage() override;
+    LocalBlogStorage(const LocalBlogStorage&) = delete;
+    LocalBlogStorage& operator=(const LocalBlogStorage&) = delete;
+
     std::uint32_t GetCategoryFilter() const override { return m_categoryFilter; }
     std::uint16_t GetStatusFilter() const override { return m_statusFilter; }
     void SetFilters(std::uint32_t categoryFilter, std::uint16_t statusFilter) override;
+    size_t GetCategoryCount() const override { return m_categories.GetSize(); }
+    size_t GetShownEntryCount() const override;
     CBlogInfo& GetBlogInfo() override { return m_blogInfo; }
     const CBlogInfo& GetBlogInfo() const override { return m_blogInfo; }
+    BlogAlbum* GetCategoryAt(size_t index) const override;
+    BlogEntry* GetShownEntryAt(size_t index) const override;
+    BlogEntry* GetLastShownEntry() const override;
+    BlogAlbum* FindCategoryById(std::uint32_t id) const override;
+    BlogAlbum* FindCategoryByName(std::string_view name) const override;
+    BlogEntry* FindEntryByServerId(std::uint32_t serverId) const override;
+    std::uint32_t GetShownIndexOf(const BlogEntry& entry) const override;
+
+    void SetCurrentEntry(std::uint32_t serverId) override { m_currentEntry = serverId; }
+    size_t GetCurrentCommentCount() const override;
+    BlogComment* GetCurrentCommentAt(size_t index) const override;
+    BlogComment* FindCommentById(std::uint32_t commentId) const override;
+
+    BlogAlbum* GetFirstModifiedCategory() const override;
+    BlogAlbum* FindLocalCategoryByName(std::string_view name) const override;
+    BlogEntry* FindLocalEntry(std::uint32_t categoryId, std::string_view title,
+        std::optional<std::string_view> caption, std::uint32_t postDate) const override;
+    BlogComment* GetFirstPendingComment() const override;
+    BlogComment* FindLocalComment(std::uint32_t entryId, std::optional<std::string_view> text, std::uint32_t date) const override;
+    BlogAlbum* GetFirstDeletedCategory() const override;
+    BlogEntry* GetFirstDeletedEntry() const override;
+    BlogComment* GetFirstDeletedComment() const override;
+
+    BlogAlbum* AddCategoryCopy(const BlogAlbum& category) override;
+    void DeleteCategory(const BlogAlbum& category, bool permanent) override;
+    BlogEntry* AddEntryCopy(const BlogEntry& entry) override;
+    ErrorCode DeleteEntry(const BlogEntry& entry, bool permanent, bool deletePhoto) override;
+    void DropEntryWithMissingPhoto(BlogEntry& entry) override;
+    ErrorCode RemoveEntry(const BlogEntry& entry) override { return DeleteEntry(entry, true, true); }
+    BlogComment* AddCommentCopy(const BlogComment& comment) override;
+    void DeleteComment(const BlogComment& comment, bool permanent) override;
+
+    bool IsBeyondPending(std::uint16_t statusValue) const override { return statusValue > kStatusPending; }
+    bool IsReadOnly(const BlogEntry* entry) const override;
+    bool IsCommentReadOnly(const BlogComment* comment) const override;
+
+    void MarkAllCategoriesUnconfirmed() override;
+    void ConfirmCategory(BlogAlbum& category) override { category.ClearUnconfirmed(); }
+    void SweepCategories() override;
+    void Recategorise(std::uint32_t from, std::uint32_t to) override;
+    void MarkAllEntriesUnconfirmed() override;
+    void ConfirmEntry(BlogEntry& entry) override { entry.ClearUnconfirmed(); }
+    void SweepEntries() override;
+    void MarkAllCommentsUnconfirmed() override;
+    void ConfirmCommentsOfEntry(std::uint32_t entryServerId) override;
+    void ConfirmComment(BlogComment& comment) override { comment.ClearUnconfirmed(); }
+    void SweepComments() override;
 
     std::uint32_t GetEffectiveEntryLimit() const override { return m_blogInfo.GetEffectiveEntryLimit(); }
     bool GetDeleteAfterUpload() const override { return m_blogInfo.GetDeleteAfterUpload(); }
@@ -34,6 +99,30 @@ public:
     // be missing and the next sync must fetch everything again.
     void Serialize(Archive& archive) override;
 
+    // Put the record itself (not a copy) at its sorted place; from then on
+    // it belongs to the store. No id test is made, so several
+    // never-published entries can coexist.
+    BlogEntry& InsertEntry(std::unique_ptr<BlogEntry> entry);
+    BlogAlbum& InsertCategory(std::unique_ptr<BlogAlbum> category);
+    BlogComment& InsertComment(std::unique_ptr<BlogComment> comment);
+    // Gives a held entry a new post date and moves it to its place.
+    void SetEntryPostDate(BlogEntry& entry, std::uint32_t postDate);
+    // Deleting one entry as the user asks for it: with deletePhoto its
+    // photo file is deleted (its path emptied unless that failed); then,
+    // with onWeb, the entry is queued for deletion on the web, else it stays
+    // hidden and no longer pending, so that no sync brings it back. Returns
+    // the photo's failure, if any; the rest is done all the same.
+    ErrorCode DeleteEntryAsAsked(BlogEntry& entry, bool onWeb, bool deletePhoto);
+    // The lowest local category id (from 4294967040, below the two
+    // all-categories values) that no category, held or queued for deletion,
+    // uses; none when all are taken.
+    std::optional<std::uint32_t> NextLocalCategoryId() const;
+
+    // The user's service id, for the permission tests and the "published by
+    // me" filter. The blog list sets it on every store it holds.
+    std::uint32_t GetUserId() const { return m_userId; }
+    void SetUserId(std::uint32_t userId);
+
     // As last read or written.
     std::uint16_t GetFormatVersion() const { return m_formatVersion; }
     // What the service needs to send only the changes since the last
@@ -41,7 +130,7 @@ public:
     std::uint32_t GetDownloadStamp() const { return m_downloadStamp; }
     void SetDownloadStamp(std::uint32_t stamp) { m_downloadStamp = stamp; }
 
-    CObjectArray<BlogEntry>& GetEntries() { return m_entries; }
+    // The lists. The entries change only through the store's operations.
     const CObjectArray<BlogEntry>& GetEntries() const { return m_entries; }
     CObjectArray<BlogAlbum>& GetCategories() { return m_categories; }
     const CObjectArray<BlogAlbum>& GetCategories() const { return m_categories; }
@@ -53,6 +142,8 @@ public:
     const CObjectArray<BlogAlbum>& GetDeletedCategories() const { return m_deletedCategories; }
     CObjectArray<BlogComment>& GetDeletedComments() { return m_deletedComments; }
     const CObjectArray<BlogComment>& GetDeletedComments() const { return m_deletedComments; }
+    // Whether an entry passes both filters.
+    bool IsShown(const BlogEntry& entry) const;
 
     // Set on every blog when the account is refreshed, cleared for each blog
     // the service still lists.
@@ -61,9 +152,7 @@ public:
     // Set when the user subscribes to the blog on the device.
     bool IsNewBlog() const { return m_newBlog; }
     void SetNewBlog(bool isNew) { m_newBlog = isNew; }
-    // Server id of the entry whose comments are being shown.
     std::uint32_t GetCurrentEntry() const { return m_currentEntry; }
-    void SetCurrentEntry(std::uint32_t serverId) { m_currentEntry = serverId; }
 
 protected:
     LocalBlogStorage() = default;
@@ -74,8 +163,23 @@ protected:
     virtual const RuntimeClass& CommentClass() const = 0;
 
     void SetFormatVersion(std::uint16_t version) { m_formatVersion = version; }
+    // The position of a held entry, or -1.
+    long IndexOfEntry(const BlogEntry& entry) const { return m_entries.IndexOf(&entry); }
 
 private:
+    void OnEntryServerIdChanged(BlogEntry& entry, std::uint32_t oldId) override;
+    void OnEntryShownFieldsChanged(BlogEntry& entry) override;
+
+    // Every change of the entry list passes here.
+    BlogEntry& PlaceEntry(std::unique_ptr<BlogEntry> entry);
+    std::unique_ptr<BlogEntry> TakeEntryAt(size_t index);
+    void AdoptLoadedEntries();
+    void ForgetShownEntries() { m_shownValid = false; }
+    const std::vector<BlogEntry*>& ShownEntries() const;
+    // The position of the held entry that a deletion of `entry` means.
+    long LocateEntry(const BlogEntry& entry) const;
+    long LocateComment(const BlogComment& comment) const;
+
     std::uint16_t m_formatVersion { kFormatVersion };
     CBlogInfo m_blogInfo;
     std::uint32_t m_downloadStamp { 0 };
@@ -85,9 +189,14 @@ private:
     CObjectArray<BlogEntry> m_deletedEntries;
     CObjectArray<BlogAlbum> m_deletedCategories;
     CObjectArray<BlogComment> m_deletedComments;
-    std::uint16_t m_statusFilter { 0 };
+    std::uint16_t m_statusFilter { kStatusAll };
     std::uint32_t m_categoryFilter { BlogIds::AllCategories };
+    std::uint32_t m_userId { 0 };
     bool m_syncSelected { false };
     bool m_newBlog { false };
     std::uint32_t m_currentEntry { 0 };
+
+    mutable EntryIdIndex m_entryIndex;
+    mutable std::vector<BlogEntry*> m_shown;
+    mutable bool m_shownValid { false };
 };

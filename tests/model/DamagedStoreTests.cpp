@@ -195,7 +195,7 @@ TEST(DamagedStore, TheFirstSaveKeepsTheDamagedFileAside)
     store->GetBlogInfo().SetTitle("Repaired");
     auto entry = store->NewEntry();
     entry->SetTitle("added");
-    store->GetEntries().Add(std::move(entry));
+    store->InsertEntry(std::move(entry));
     ASSERT_EQ(store->Save(), Error::Success);
 
     EXPECT_EQ(store->GetPreservedCopyPath(), path + ".damaged");
@@ -241,7 +241,7 @@ TEST(FailedSave, AWriteErrorLeavesTheOldFileAndTheStore)
     for (int i = 0; i < 10; ++i) {
         auto entry = store->NewEntry();
         entry->SetThumbnail(std::vector<std::uint8_t>(8192, 0xAB));
-        store->GetEntries().Add(std::move(entry));
+        store->InsertEntry(std::move(entry));
     }
 
     ErrorCode saveError;

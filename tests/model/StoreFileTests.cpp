@@ -99,7 +99,7 @@ TEST(StoreFile, TaggedRecordsAreNumberedAcrossTheWholeFile)
     SandboxDevice device;
     CWinBlogStorage store(device.Home(), "tags");
     for (std::uint32_t i = 1; i <= 3; ++i)
-        store.GetEntries().Add(MakeEntry(store, i, 100 - i));
+        store.InsertEntry(MakeEntry(store, i, 100 - i));
     for (std::uint32_t i = 1; i <= 2; ++i) {
         auto album = store.NewCategory();
         album->SetId(i);
@@ -143,8 +143,8 @@ TEST(StoreFile, WrittenAndReadBackEveryFieldSurvives)
     std::vector<std::uint8_t> thumbnail(9000);
     for (size_t i = 0; i < thumbnail.size(); ++i)
         thumbnail[i] = static_cast<std::uint8_t>(i * 7);
-    store.GetEntries().Add(MakeEntry(store, 5, 50, thumbnail));
-    store.GetEntries().Add(MakeEntry(store, 0, 40));
+    store.InsertEntry(MakeEntry(store, 5, 50, thumbnail));
+    store.InsertEntry(MakeEntry(store, 0, 40));
     store.GetDeletedEntries().Add(MakeEntry(store, 9, 10, { 1, 2, 3 }));
     auto comment = store.NewComment();
     comment->SetTextText(u"\u00A1s\u00ED!");
