@@ -37,10 +37,11 @@ inline int32_t DecodeDc(JpegBitReader& reader, const HuffmanTable& table, int32_
     return predictor;
 }
 
-// Decodes the AC coefficients of a block into block (natural order, zeroed
-// beforehand), multiplied by quant (in coding order, 80 entries). Returns the
-// coding position after the last coefficient: 1 when there were none.
-inline int DecodeAc(JpegBitReader& reader, const HuffmanTable& table, const int32_t* quant, int16_t* block)
+// Decodes the AC coefficients of a block into block (zeroed beforehand) at
+// the positions order gives (80 entries), multiplied by quant (in coding
+// order, 80 entries). Returns the coding position after the last
+// coefficient: 1 when there were none.
+inline int DecodeAc(JpegBitReader& reader, const HuffmanTable& table, const int32_t* quant, const uint8_t* order, int16_t* block)
 {
     int k = 1;
     while (k < 64) {
@@ -69,7 +70,7 @@ inline int DecodeAc(JpegBitReader& reader, const HuffmanTable& table, const int3
             value = ExtendValue(reader.Take(size), size);
         }
         k += step;
-        block[ZigZagToNatural[k - 1]] = SaturateCoefficient(value * quant[k - 1]);
+        block[order[k - 1]] = SaturateCoefficient(value * quant[k - 1]);
     }
     return std::min(k, 64);
 }

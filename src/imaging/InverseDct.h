@@ -7,7 +7,10 @@
 // rows are stride bytes apart.
 
 // Scale 1/1: fast AAN 8x8 transform. The coefficients must have been
-// dequantised with the AAN-scaled tables of AanQuantScale().
+// dequantised with the AAN-scaled tables of AanQuantScale() and stored
+// transposed (block[column * 8 + row], see ZigZagToTransposed). Samples are
+// clamped to 0..255 exactly as the range-limit table would for every value
+// a real picture produces.
 void InverseDct8x8(const int16_t* block, uint8_t* out, int stride);
 
 // A block with a DC coefficient only (AAN-scaled): one flat 8x8 colour.

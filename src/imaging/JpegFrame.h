@@ -39,3 +39,5 @@ struct QuantTable {
 // the natural order. Sixteen spare entries send the steps that a damaged
 // stream makes past the last coefficient to a harmless place.
 extern const uint8_t ZigZagToNatural[64 + 16];
+// The same positions in a block stored transposed (column * 8 + row).
+extern const uint8_t ZigZagToTransposed[64 + 16];

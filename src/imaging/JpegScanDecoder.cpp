@@ -33,7 +33,8 @@ inline void DecodeBlock(JpegBitReader& reader, const ScanComponentSetup& compone
     alignas(16) int16_t block[64];
     std::memset(block, 0, sizeof block);
     block[0] = SaturateCoefficient(dc * component.quant[0]);
-    int end = DecodeAc(reader, *component.acTable, component.quant, block);
+    const uint8_t* order = Scale == 0 ? ZigZagToTransposed : ZigZagToNatural;
+    int end = DecodeAc(reader, *component.acTable, component.quant, order, block);
     if constexpr (Scale == 0) {
         if (end == 1)
             InverseDct8x8DcOnly(block, out, stride);
