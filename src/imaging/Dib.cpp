@@ -8,7 +8,7 @@ size_t DibStride(int width, int bitCount)
     return ((rowBits + 31) / 32) * 4;
 }
 
-ErrorOr<Dib> CreateDib(int width, int height, int bitCount)
+ErrorOr<Dib> MakeDib(int width, int height, int bitCount, bool zeroed)
 {
     if (width <= 0 || height <= 0 || (bitCount != 16 && bitCount != 24 && bitCount != 32))
         return ErrorOr<Dib>::FromError(Error::InvalidParameter);
@@ -16,7 +16,8 @@ ErrorOr<Dib> CreateDib(int width, int height, int bitCount)
     if (static_cast<size_t>(height) > MaximumDibBytes / stride)
         return ErrorOr<Dib>::FromError(Error::NotEnoughMemory);
     Dib dib;
-    dib.m_pixels.reset(new (std::nothrow) uint8_t[stride * static_cast<size_t>(height)]());
+    size_t size = stride * static_cast<size_t>(height);
+    dib.m_pixels.reset(zeroed ? new (std::nothrow) uint8_t[size]() : new (std::nothrow) uint8_t[size]);
     if (!dib.m_pixels)
         return ErrorOr<Dib>::FromError(Error::NotEnoughMemory);
     dib.m_width = width;
@@ -24,6 +25,16 @@ ErrorOr<Dib> CreateDib(int width, int height, int bitCount)
     dib.m_bitCount = bitCount;
     dib.m_stride = stride;
     return dib;
+}
+
+ErrorOr<Dib> CreateDib(int width, int height, int bitCount)
+{
+    return MakeDib(width, height, bitCount, true);
+}
+
+ErrorOr<Dib> CreateDibForOverwrite(int width, int height, int bitCount)
+{
+    return MakeDib(width, height, bitCount, false);
 }
 
 void Dib::Narrow(int width, int height)

@@ -36,7 +36,7 @@ public:
     void Narrow(int width, int height);
 
 private:
-    friend ErrorOr<Dib> CreateDib(int width, int height, int bitCount);
+    friend ErrorOr<Dib> MakeDib(int width, int height, int bitCount, bool zeroed);
 
     std::unique_ptr<uint8_t[]> m_pixels;
     int m_width { 0 };
@@ -56,3 +56,6 @@ constexpr size_t MaximumDibBytes = size_t(512) << 20;
 // InvalidParameter for an empty or unsupported shape, NotEnoughMemory when the
 // pixels can't be had.
 ErrorOr<Dib> CreateDib(int width, int height, int bitCount);
+
+// The same with the pixels left unset, for writers that fill every row.
+ErrorOr<Dib> CreateDibForOverwrite(int width, int height, int bitCount);

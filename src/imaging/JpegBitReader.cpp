@@ -1,11 +1,35 @@
 #include "imaging/JpegBitReader.h"
 
 #include <algorithm>
+#include <cstring>
+
+// True when one of the eight bytes is 0xFF.
+static inline bool HasFfByte(uint64_t word)
+{
+    uint64_t inverted = ~word;
+    return ((inverted - 0x0101010101010101ull) & ~inverted & 0x8080808080808080ull) != 0;
+}
 
 void JpegBitReader::Fill()
 {
     const uint8_t* cursor = m_source.Cursor();
     const uint8_t* end = m_source.End();
+    // Most of the time the next eight bytes hold no 0xFF: take as many whole
+    // bytes as fit at once.
+    if (!m_stopped && end - cursor >= 8) {
+        uint64_t word;
+        std::memcpy(&word, cursor, sizeof word);
+        word = __builtin_bswap64(word);
+        if (!HasFfByte(word)) {
+            int bytes = (64 - m_count) >> 3;
+            if (bytes < 8)
+                word &= ~uint64_t(0) << (64 - 8 * bytes);
+            m_bits |= word >> m_count;
+            m_count += 8 * bytes;
+            m_source.SetCursor(cursor + bytes);
+            return;
+        }
+    }
     while (m_count <= 56) {
         if (m_stopped || end - cursor < 2) {
             m_source.SetCursor(cursor);

@@ -480,7 +480,7 @@ ErrorOr<Dib> JpegDecoder::DecodePicture(int scale)
     auto setup = std::make_unique<ScanSetup>();
     PrepareScan(scan, scale, *setup);
     int blockSize = 8 >> scale;
-    auto bitmap = CreateDib(setup->mcuColumns * setup->lumaHorizontal * blockSize, setup->mcuRows * setup->lumaVertical * blockSize, 16);
+    auto bitmap = CreateDibForOverwrite(setup->mcuColumns * setup->lumaHorizontal * blockSize, setup->mcuRows * setup->lumaVertical * blockSize, 16);
     if (bitmap.IsError())
         return ErrorOr<Dib>::FromError(Fail(bitmap.GetError()));
 

@@ -1,5 +1,6 @@
 #include "imaging/McuToRgb565.h"
 
+#include "imaging/SimdVector.h"
 #include "imaging/YccToRgb565.h"
 
 namespace {
@@ -15,8 +16,9 @@ void ConvertGrey(const McuPlanes& planes, int blockSize, uint16_t* out, size_t s
     }
 }
 
+// Small blocks (1/4 and 1/8 scale): through the tables.
 template<int H, int V>
-void ConvertColour(const McuPlanes& planes, int blockSize, uint16_t* out, size_t stride)
+void ConvertColourByTable(const McuPlanes& planes, int blockSize, uint16_t* out, size_t stride)
 {
     const YccTables& t = GetYccTables();
     for (int y = 0; y < blockSize * V; ++y) {
@@ -34,6 +36,63 @@ void ConvertColour(const McuPlanes& planes, int blockSize, uint16_t* out, size_t
                 o[x * H + h] = YccPixel(t, luma[x * H + h], redTerm, greenTerm, blueTerm);
         }
     }
+}
+
+// The chroma terms of four chroma samples, in the tables' 16.16 arithmetic
+// (the results equal the table entries exactly).
+struct ChromaTerms {
+    Int32x4 red, green, blue;
+};
+
+inline ChromaTerms ChromaTermsOf(const uint8_t* blue, const uint8_t* red)
+{
+    Int32x4 cb = LoadUint8x4(blue) - 128;
+    Int32x4 cr = LoadUint8x4(red) - 128;
+    return {
+        (cr * 91881 + 32768) >> 16,
+        (cb * -22554 + cr * -46802 + 32768) >> 16,
+        (cb * 116130 + 32768) >> 16,
+    };
+}
+
+inline void StorePixels(uint16_t* out, Int32x4 luma, Int32x4 redTerm, Int32x4 greenTerm, Int32x4 blueTerm)
+{
+    Int32x4 r = ClampVector(luma + redTerm, 0, 255);
+    Int32x4 g = ClampVector(luma + greenTerm, 0, 255);
+    Int32x4 b = ClampVector(luma + blueTerm, 0, 255);
+    StoreUint16x4(out, ((r & 0xF8) << 8) | ((g & 0xFC) << 3) | (b >> 3));
+}
+
+// Whole and half blocks, four chroma samples at a time.
+template<int H, int V>
+VBX_SIMD_CLONES void ConvertColourWide(const McuPlanes& planes, int blockSize, uint16_t* out, size_t stride)
+{
+    for (int y = 0; y < blockSize * V; ++y) {
+        const uint8_t* luma = planes.luma + y * 16;
+        const uint8_t* blue = planes.blue + (y / V) * 8;
+        const uint8_t* red = planes.red + (y / V) * 8;
+        uint16_t* o = out + y * stride;
+        for (int x = 0; x < blockSize; x += 4) {
+            ChromaTerms terms = ChromaTermsOf(blue + x, red + x);
+            if constexpr (H == 1) {
+                StorePixels(o + x, LoadUint8x4(luma + x), terms.red, terms.green, terms.blue);
+            } else {
+                StorePixels(o + 2 * x, LoadUint8x4(luma + 2 * x), __builtin_shufflevector(terms.red, terms.red, 0, 0, 1, 1),
+                    __builtin_shufflevector(terms.green, terms.green, 0, 0, 1, 1), __builtin_shufflevector(terms.blue, terms.blue, 0, 0, 1, 1));
+                StorePixels(o + 2 * x + 4, LoadUint8x4(luma + 2 * x + 4), __builtin_shufflevector(terms.red, terms.red, 2, 2, 3, 3),
+                    __builtin_shufflevector(terms.green, terms.green, 2, 2, 3, 3), __builtin_shufflevector(terms.blue, terms.blue, 2, 2, 3, 3));
+            }
+        }
+    }
+}
+
+template<int H, int V>
+void ConvertColour(const McuPlanes& planes, int blockSize, uint16_t* out, size_t stride)
+{
+    if (blockSize >= 4)
+        ConvertColourWide<H, V>(planes, blockSize, out, stride);
+    else
+        ConvertColourByTable<H, V>(planes, blockSize, out, stride);
 }
 
 }
