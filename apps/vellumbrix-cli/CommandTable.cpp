@@ -2,12 +2,20 @@
 
 #include <iostream>
 
+int RunDecodeCommand(CliArguments&);
 int RunErrorCommand(CliArguments&);
+int RunJpegInfoCommand(CliArguments&);
 int RunPrefsCommand(CliArguments&);
+int RunRenderCommand(CliArguments&);
+int RunThumbnailCommand(CliArguments&);
 
 static const CliCommand kCommands[] = {
+    { "decode", "FILE [--scale 0-3] [--exif-thumbnail] --out OUT.ppm", "decode a JPEG (or its EXIF thumbnail) at 1/2^scale into a PPM file", false, RunDecodeCommand },
     { "error", "CODE", "the message text that the error table gives for a code", false, RunErrorCommand },
+    { "jpeg-info", "FILE", "size, EXIF thumbnail, date taken and description of a JPEG", false, RunJpegInfoCommand },
     { "prefs", "[NAME VALUE]", "list every preference, or write one", true, RunPrefsCommand },
+    { "render", "FILE --size WxH [--flags HEX] --out OUT.ppm", "fit a JPEG into a WxH rectangle with the load flags, as the views do", false, RunRenderCommand },
+    { "thumbnail", "FILE OUT.jpg", "make the 96 x 96 entry thumbnail of a photo", false, RunThumbnailCommand },
 };
 
 std::span<const CliCommand> AllCommands()
