@@ -9,7 +9,7 @@
 
 // Pictures are bounded so that one input takes milliseconds: a tiny file
 // may claim 65535 x 65535 pixels, all of which the decoder would produce.
-static constexpr uint64_t MaximumPixels = 1u << 22;
+static constexpr uint64_t MaximumPixels = 1u << 20;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
