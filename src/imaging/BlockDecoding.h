@@ -19,7 +19,7 @@ inline int16_t SaturateCoefficient(int32_t value)
 
 // Decodes a DC difference and moves the component's predictor by it. The
 // predictor is held to a range no real picture leaves.
-inline int32_t DecodeDc(JpegBitReader& reader, const HuffmanTable& table, int32_t& predictor)
+inline int32_t DecodeDc(BitWindow& reader, const HuffmanTable& table, int32_t& predictor)
 {
     reader.Ensure32();
     int32_t entry = table.Fast(reader.Peek(HuffmanTable::LookaheadBits));
@@ -29,7 +29,14 @@ inline int32_t DecodeDc(JpegBitReader& reader, const HuffmanTable& table, int32_
         difference = entry >> 16;
     } else {
         int length = 0;
-        int size = std::min(table.DecodeSymbol(reader.Peek(16), length), 16);
+        int symbol;
+        if (uint16_t code = table.Lookup(reader.Peek(HuffmanTable::LookaheadBits))) {
+            length = code >> 8;
+            symbol = code & 0xFF;
+        } else {
+            symbol = table.DecodeSymbol(reader.Peek(16), length);
+        }
+        int size = std::min(symbol, 16);
         reader.Consume(length);
         difference = size ? ExtendValue(reader.Take(size), size) : 0;
     }
@@ -41,7 +48,7 @@ inline int32_t DecodeDc(JpegBitReader& reader, const HuffmanTable& table, int32_
 // the positions order gives (80 entries), multiplied by quant (in coding
 // order, 80 entries). Returns the coding position after the last
 // coefficient: 1 when there were none.
-inline int DecodeAc(JpegBitReader& reader, const HuffmanTable& table, const int32_t* quant, const uint8_t* order, int16_t* block)
+inline int DecodeAc(BitWindow& reader, const HuffmanTable& table, const int32_t* quant, const uint8_t* order, int16_t* block)
 {
     int k = 1;
     while (k < 64) {
@@ -57,7 +64,13 @@ inline int DecodeAc(JpegBitReader& reader, const HuffmanTable& table, const int3
             value = entry >> 16;
         } else {
             int length = 0;
-            int symbol = table.DecodeSymbol(reader.Peek(16), length);
+            int symbol;
+            if (uint16_t code = table.Lookup(reader.Peek(HuffmanTable::LookaheadBits))) {
+                length = code >> 8;
+                symbol = code & 0xFF;
+            } else {
+                symbol = table.DecodeSymbol(reader.Peek(16), length);
+            }
             reader.Consume(length);
             int size = symbol & 15;
             if (size == 0) {
@@ -76,15 +89,15 @@ inline int DecodeAc(JpegBitReader& reader, const HuffmanTable& table, const int3
 }
 
 // Reads past the AC coefficients of a block without keeping them.
-inline void SkipAc(JpegBitReader& reader, const HuffmanTable& table)
+inline void SkipAc(BitWindow& reader, const HuffmanTable& table)
 {
     int k = 1;
     while (k < 64) {
         reader.Ensure32();
-        int32_t entry = table.Fast(reader.Peek(HuffmanTable::LookaheadBits));
-        if (entry & 0xFF) {
+        uint16_t entry = table.Skip(reader.Peek(HuffmanTable::LookaheadBits));
+        if (entry) {
             reader.Consume(entry & 0xFF);
-            int step = (entry >> 8) & 0xFF;
+            int step = entry >> 8;
             if (step == 0)
                 return;
             k += step;

@@ -28,8 +28,10 @@ void HuffmanTable::Build(Class tableClass, const uint8_t counts[16], const uint8
                 m_lookup[peek] = static_cast<uint16_t>((length << 8) | symbol);
                 int size = tableClass == Class::Dc ? symbol : (symbol & 15);
                 int step = 0;
-                if (tableClass == Class::Ac)
+                if (tableClass == Class::Ac) {
                     step = size ? (symbol >> 4) + 1 : (symbol == 0xF0 ? 16 : 0);
+                    m_skip[peek] = static_cast<uint16_t>((step << 8) | (length + size));
+                }
                 if (size > 16 || length + size > LookaheadBits)
                     continue;
                 int32_t value = 0;

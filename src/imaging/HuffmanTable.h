@@ -24,6 +24,15 @@ public:
     // block); bits 16-31 the signed value.
     int32_t Fast(uint32_t peek) const { return m_fast[peek]; }
 
+    // Code lookup: length << 8 | symbol, 0 when the code is longer than
+    // LookaheadBits.
+    uint16_t Lookup(uint32_t peek) const { return m_lookup[peek]; }
+
+    // For skipping AC coefficients: bits 0-7 the bits to drop (code and
+    // value), bits 8-15 the step as in Fast(); 0 for codes longer than
+    // LookaheadBits. Unlike Fast() this covers values of any size.
+    uint16_t Skip(uint32_t peek) const { return m_skip[peek]; }
+
     // Slow path: decodes a symbol from the next 16 bits; sets length to the
     // code's length (16 with symbol 0 when the bits are no code at all).
     int DecodeSymbol(uint32_t next16, int& length) const;
@@ -31,6 +40,7 @@ public:
 private:
     int32_t m_fast[LookaheadSize] {};
     uint16_t m_lookup[LookaheadSize] {};   // length << 8 | symbol; 0: longer code
+    uint16_t m_skip[LookaheadSize] {};
     int32_t m_maxCode[18] {};              // largest code of each length, -1 if none
     int32_t m_valueOffset[17] {};
     uint8_t m_symbols[256] {};

@@ -48,6 +48,8 @@ public:
     void Finish();
 
 private:
+    friend class BitWindow;
+
     void Fill();
     bool FillSlow();
     void Stop();
@@ -58,4 +60,55 @@ private:
     int m_count { 0 };
     int m_paddingBits { 0 };
     bool m_stopped { false };
+};
+
+// The reader's bit buffer held in locals while a block is decoded, so that
+// the compiler can keep it in registers; written back when it goes away.
+class BitWindow {
+public:
+    explicit BitWindow(JpegBitReader& reader)
+        : m_reader(reader)
+        , m_bits(reader.m_bits)
+        , m_count(reader.m_count)
+    {
+    }
+    ~BitWindow()
+    {
+        m_reader.m_bits = m_bits;
+        m_reader.m_count = m_count;
+    }
+    BitWindow(const BitWindow&) = delete;
+    BitWindow& operator=(const BitWindow&) = delete;
+
+    void Ensure32()
+    {
+        if (m_count < 32)
+            Refill();
+    }
+    uint32_t Peek(int bits) const { return static_cast<uint32_t>(m_bits >> (64 - bits)); }
+    void Consume(int bits)
+    {
+        m_bits <<= bits;
+        m_count -= bits;
+    }
+    uint32_t Take(int bits)
+    {
+        uint32_t value = Peek(bits);
+        Consume(bits);
+        return value;
+    }
+
+private:
+    void Refill()
+    {
+        m_reader.m_bits = m_bits;
+        m_reader.m_count = m_count;
+        m_reader.Fill();
+        m_bits = m_reader.m_bits;
+        m_count = m_reader.m_count;
+    }
+
+    JpegBitReader& m_reader;
+    uint64_t m_bits;
+    int m_count;
 };

@@ -24,9 +24,10 @@ inline void DecodeBlock(JpegBitReader& reader, const ScanComponentSetup& compone
                 std::memset(out + y * stride, InverseDct1x1(predictor * component.quant[0]), 8 >> Scale);
         return;
     }
-    int32_t dc = DecodeDc(reader, *component.dcTable, predictor);
+    BitWindow bits(reader);
+    int32_t dc = DecodeDc(bits, *component.dcTable, predictor);
     if constexpr (Scale == 3) {
-        SkipAc(reader, *component.acTable);
+        SkipAc(bits, *component.acTable);
         *out = InverseDct1x1(dc * component.quant[0]);
         return;
     }
@@ -34,7 +35,7 @@ inline void DecodeBlock(JpegBitReader& reader, const ScanComponentSetup& compone
     std::memset(block, 0, sizeof block);
     block[0] = SaturateCoefficient(dc * component.quant[0]);
     const uint8_t* order = Scale == 0 ? ZigZagToTransposed : ZigZagToNatural;
-    int end = DecodeAc(reader, *component.acTable, component.quant, order, block);
+    int end = DecodeAc(bits, *component.acTable, component.quant, order, block);
     if constexpr (Scale == 0) {
         if (end == 1)
             InverseDct8x8DcOnly(block, out, stride);
