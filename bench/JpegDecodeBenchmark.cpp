@@ -7,6 +7,7 @@
 #include "platform/File.h"
 
 #include <benchmark/benchmark.h>
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <stdexcept>
@@ -127,6 +128,26 @@ void LibjpegTurbo(benchmark::State& state)
     SetLabel(state, layout, scale);
 }
 
+// Not a speed: how close our decode comes to libjpeg-turbo's accurate one
+// (RGB, no fancy upsampling, both reduced to RGB565), as PSNR in dB.
+void AccuracyAgainstLibjpegTurbo(benchmark::State& state)
+{
+    int layout = static_cast<int>(state.range(0));
+    int scale = static_cast<int>(state.range(1));
+    const std::vector<uint8_t>& jpeg = PhotoFor(layout);
+    double psnr = 0;
+    for (auto _ : state) {
+        JpegImage image(jpeg.data(), jpeg.size());
+        auto ours = image.Decode(scale, false);
+        RgbPicture reference = ReferenceDecode(jpeg, 1 << scale);
+        std::vector<uint16_t> packed = PackRgb565(reference);
+        psnr = Psnr565(ours->Row16(0), ours->Stride() / 2, packed.data(), static_cast<size_t>(reference.width),
+            std::min(ours->Width(), reference.width), std::min(ours->Height(), reference.height));
+    }
+    state.counters["PSNR_dB"] = psnr;
+    state.SetLabel(std::string(layout == 0 ? "4:2:0" : "4:4:4") + " 1/" + std::to_string(1 << scale));
+}
+
 void Arguments(benchmark::internal::Benchmark* benchmark)
 {
     benchmark->ArgNames({ "layout", "scale" });
@@ -141,5 +162,12 @@ void Arguments(benchmark::internal::Benchmark* benchmark)
 BENCHMARK(LibjpegTurbo)->Apply(Arguments);
 BENCHMARK(OursFromMemory)->Apply(Arguments);
 BENCHMARK(OursFromFile)->Apply(Arguments);
+BENCHMARK(AccuracyAgainstLibjpegTurbo)->Apply([](benchmark::internal::Benchmark* benchmark) {
+    benchmark->ArgNames({ "layout", "scale" });
+    for (int layout : { 0, 1 })
+        for (int scale : { 0, 1, 2, 3 })
+            benchmark->Args({ layout, scale });
+    benchmark->Iterations(1)->Unit(benchmark::kMillisecond);
+});
 
 BENCHMARK_MAIN();
