@@ -24,7 +24,7 @@ Dib ScaleInto(const Dib& source, Rotation rotation, int width, int height)
 
 }
 
-TEST(ScaleRotate565, QuarterTurnsMovePixelsAsSpecified)
+TEST(ScaleRotate565, QuarterTurnsMovePixelsToTheirPlaces)
 {
     Dib source = Numbered(3, 2);
     Dib clockwise = ScaleInto(source, Rotation::Clockwise, 2, 3);
