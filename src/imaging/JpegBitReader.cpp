@@ -3,13 +3,6 @@
 #include <algorithm>
 #include <cstring>
 
-// True when one of the eight bytes is 0xFF.
-static inline bool HasFfByte(uint64_t word)
-{
-    uint64_t inverted = ~word;
-    return ((inverted - 0x0101010101010101ull) & ~inverted & 0x8080808080808080ull) != 0;
-}
-
 void JpegBitReader::Fill()
 {
     const uint8_t* cursor = m_source.Cursor();

@@ -3,6 +3,14 @@
 #include "imaging/JpegSource.h"
 
 #include <cstdint>
+#include <cstring>
+
+// True when one of the eight bytes is 0xFF.
+inline bool HasFfByte(uint64_t word)
+{
+    uint64_t inverted = ~word;
+    return ((inverted - 0x0101010101010101ull) & ~inverted & 0x8080808080808080ull) != 0;
+}
 
 // Reads the entropy-coded bits of a scan, most significant first, removing
 // the stuffed zero after each 0xFF. At a marker or at the end of the source
@@ -62,21 +70,20 @@ private:
     bool m_stopped { false };
 };
 
-// The reader's bit buffer held in locals while a block is decoded, so that
-// the compiler can keep it in registers; written back when it goes away.
+// The reader's bit buffer and byte cursor held in locals while a block is
+// decoded, so that the compiler can keep them in registers; written back
+// when the window goes away.
 class BitWindow {
 public:
     explicit BitWindow(JpegBitReader& reader)
         : m_reader(reader)
         , m_bits(reader.m_bits)
         , m_count(reader.m_count)
+        , m_cursor(reader.m_source.Cursor())
+        , m_end(reader.m_source.End())
     {
     }
-    ~BitWindow()
-    {
-        m_reader.m_bits = m_bits;
-        m_reader.m_count = m_count;
-    }
+    ~BitWindow() { Store(); }
     BitWindow(const BitWindow&) = delete;
     BitWindow& operator=(const BitWindow&) = delete;
 
@@ -99,16 +106,41 @@ public:
     }
 
 private:
-    void Refill()
+    void Store()
     {
         m_reader.m_bits = m_bits;
         m_reader.m_count = m_count;
+        m_reader.m_source.SetCursor(m_cursor);
+    }
+
+    // The common case inline: eight bytes at hand and no 0xFF among them.
+    void Refill()
+    {
+        if (m_end - m_cursor >= 8 && !m_reader.m_stopped) {
+            uint64_t word;
+            std::memcpy(&word, m_cursor, sizeof word);
+            word = __builtin_bswap64(word);
+            if (!HasFfByte(word)) {
+                int bytes = (64 - m_count) >> 3;
+                if (bytes < 8)
+                    word &= ~uint64_t(0) << (64 - 8 * bytes);
+                m_bits |= word >> m_count;
+                m_count += 8 * bytes;
+                m_cursor += bytes;
+                return;
+            }
+        }
+        Store();
         m_reader.Fill();
         m_bits = m_reader.m_bits;
         m_count = m_reader.m_count;
+        m_cursor = m_reader.m_source.Cursor();
+        m_end = m_reader.m_source.End();
     }
 
     JpegBitReader& m_reader;
     uint64_t m_bits;
     int m_count;
+    const uint8_t* m_cursor;
+    const uint8_t* m_end;
 };
