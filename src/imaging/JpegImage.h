@@ -12,6 +12,7 @@
 class DeviceContext;
 class File;
 class JpegDecoder;
+struct FittingDecision;
 
 // One JPEG picture, from an open file or a memory block, decoded, fitted,
 // scaled and drawn as the LoadFlags ask. The file (or block) must outlive
@@ -48,7 +49,7 @@ public:
 
 private:
     ErrorCode Load(DeviceContext* context, Rect& rect, uint32_t flags);
-    ErrorOr<Dib> DecodeFitted(const struct FittingDecision& decision);
+    ErrorOr<Dib> DecodeFitted(const FittingDecision& decision);
     ErrorCode Start();
 
     JpegSource m_source;
