@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <memory>
 #include <stdexcept>
+#include <unistd.h>
 
 #include <jpeglib.h>
 
@@ -44,8 +45,9 @@ const Photos& GetPhotos()
         made.subsampled = EncodeJpeg(picture, options);
         options.lumaHorizontal = options.lumaVertical = 1;
         made.full = EncodeJpeg(picture, options);
-        made.subsampledPath = "/tmp/vbx-bench-420.jpg";
-        made.fullPath = "/tmp/vbx-bench-444.jpg";
+        std::string stem = "/tmp/vbx-bench-" + std::to_string(::getpid());
+        made.subsampledPath = stem + "-420.jpg";
+        made.fullPath = stem + "-444.jpg";
         WriteFile(made.subsampledPath, made.subsampled);
         WriteFile(made.fullPath, made.full);
         return made;
@@ -170,4 +172,14 @@ BENCHMARK(AccuracyAgainstLibjpegTurbo)->Apply([](benchmark::internal::Benchmark*
     benchmark->Iterations(1)->Unit(benchmark::kMillisecond);
 });
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv)
+{
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    ::unlink(GetPhotos().subsampledPath.c_str());
+    ::unlink(GetPhotos().fullPath.c_str());
+    return 0;
+}
