@@ -2,10 +2,12 @@
 # Builds one libFuzzer target with clang, AddressSanitizer and
 # UndefinedBehaviorSanitizer (in build-fuzz) and runs it for a while.
 #   scripts/fuzz.sh TARGET SECONDS
-# Seeds come from fuzz/corpus/TARGET when that folder exists. The corpus the
-# run grows is kept in build-fuzz/corpus/TARGET; an input that makes the
-# target fail is written to build-fuzz/crashes/TARGET/ and the script exits
-# non-zero.
+# Targets: vbx_jpeg_decoder_fuzzer, vbx_response_scan_fuzzer.
+# Seeds: fuzz/corpus/TARGET when it exists, plus generated pictures and the
+# kept findings (tests/data/jpeg-fuzz) for the JPEG decoder. The corpus the
+# run grows stays in build-fuzz/corpus/TARGET; an input that makes the target
+# fail is written to build-fuzz/crashes/TARGET/ and the script exits
+# non-zero. Keep every such input as a regression test.
 set -euo pipefail
 
 if (($# != 2)); then
@@ -23,7 +25,6 @@ cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DVBX_FUZZ=ON -DVBX_BUILD_TESTS=OFF -DVBX_BUILD_BENCH=OFF >/dev/null
 cmake --build "$build" --parallel 2 --target "$target"
 
-binary="$build/fuzz/$target"
 corpus="$build/corpus/$target"
 crashes="$build/crashes/$target"
 mkdir -p "$corpus" "$crashes"
@@ -31,8 +32,20 @@ seeds=()
 if [[ -d "$top/fuzz/corpus/$target" ]]; then
     seeds+=("$top/fuzz/corpus/$target")
 fi
+options=()
+if [[ "$target" == vbx_jpeg_decoder_fuzzer ]]; then
+    cmake --build "$build" --parallel 2 --target make-jpeg-corpus
+    if [[ -z "$(ls -A "$corpus")" ]]; then
+        "$build/fuzz/make-jpeg-corpus" "$corpus"
+    fi
+    seeds+=("$top/tests/data/jpeg-fuzz")
+    options+=(-max_len=65536 -timeout=10 -rss_limit_mb=2048)
+fi
 
 # The fuzzer's temporary files stay inside the build folder.
 export TMPDIR="$build/tmp"
 mkdir -p "$TMPDIR"
-exec "$binary" -max_total_time="$seconds" -print_final_stats=1 -artifact_prefix="$crashes/" "$corpus" "${seeds[@]}"
+export ASAN_OPTIONS=${ASAN_OPTIONS:-abort_on_error=1:detect_leaks=1}
+export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
+exec "$build/fuzz/$target" -max_total_time="$seconds" -print_final_stats=1 "${options[@]}" \
+    -artifact_prefix="$crashes/" "$corpus" "${seeds[@]}"

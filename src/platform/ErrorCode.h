@@ -64,9 +64,28 @@ constexpr ErrorCode PendingPhotoMissing = 11000;
 
 constexpr ErrorCode NoResponse = 65535;
 
-// The JPEG layer's results, as the unsigned forms of its negative codes.
+// The JPEG decoder's results: negative 16-bit codes carried sign-extended in
+// the unsigned code.
+constexpr ErrorCode JpegHuffmanTooManyCodes = static_cast<ErrorCode>(-200);
+constexpr ErrorCode JpegHuffmanBadTableId = static_cast<ErrorCode>(-201);
+constexpr ErrorCode JpegHuffmanSegmentShort = static_cast<ErrorCode>(-202);
+constexpr ErrorCode JpegQuantSegmentShort = static_cast<ErrorCode>(-203);
+constexpr ErrorCode JpegQuantBadTableId = static_cast<ErrorCode>(-204);
+constexpr ErrorCode JpegBadPrecision = static_cast<ErrorCode>(-205);
+constexpr ErrorCode JpegTooManyComponents = static_cast<ErrorCode>(-208);
+constexpr ErrorCode JpegBadFrameLength = static_cast<ErrorCode>(-209);
+constexpr ErrorCode JpegBadSegmentLength = static_cast<ErrorCode>(-210);
+constexpr ErrorCode JpegBadRestartLength = static_cast<ErrorCode>(-211);
+constexpr ErrorCode JpegBadScanHeader = static_cast<ErrorCode>(-212);
+constexpr ErrorCode JpegUnknownScanComponent = static_cast<ErrorCode>(-213);
+constexpr ErrorCode JpegArithmetic = static_cast<ErrorCode>(-215);
+constexpr ErrorCode JpegUnexpectedMarker = static_cast<ErrorCode>(-216);
+constexpr ErrorCode JpegInvalid = static_cast<ErrorCode>(-217);   // no SOI
+constexpr ErrorCode JpegUnsupportedFrame = static_cast<ErrorCode>(-218);
+constexpr ErrorCode JpegQuantTableShort = static_cast<ErrorCode>(-219);
+constexpr ErrorCode JpegBadComponentCount = static_cast<ErrorCode>(-225);
+constexpr ErrorCode JpegUnsupportedSampling = static_cast<ErrorCode>(-226);
 constexpr ErrorCode JpegProgressive = static_cast<ErrorCode>(-234);
-constexpr ErrorCode JpegInvalid = static_cast<ErrorCode>(-217);
 
 }
 

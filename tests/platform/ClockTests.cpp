@@ -1,30 +1,7 @@
 #include "platform/Clock.h"
+#include "support/ScopedEnvironment.h"
 
-#include <cstdlib>
 #include <gtest/gtest.h>
-
-// Fixes the C library's time zone for one test.
-class ScopedTimeZone {
-public:
-    explicit ScopedTimeZone(const char* zone)
-    {
-        if (const char* old = std::getenv("TZ"))
-            m_old = old;
-        ::setenv("TZ", zone, 1);
-        ::tzset();
-    }
-    ~ScopedTimeZone()
-    {
-        if (m_old.empty())
-            ::unsetenv("TZ");
-        else
-            ::setenv("TZ", m_old.c_str(), 1);
-        ::tzset();
-    }
-
-private:
-    std::string m_old;
-};
 
 TEST(Clock, ProgramTimeCountsLocalSecondsSince1904)
 {

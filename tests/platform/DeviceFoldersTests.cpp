@@ -1,34 +1,9 @@
 #include "platform/DeviceFolders.h"
 #include "platform/FileSystem.h"
+#include "support/ScopedEnvironment.h"
 #include "support/TemporaryFolder.h"
 
-#include <cstdlib>
 #include <gtest/gtest.h>
-
-class ScopedEnvironment {
-public:
-    ScopedEnvironment(const char* name, const std::string& value)
-        : m_name(name)
-    {
-        if (const char* old = std::getenv(name))
-            m_old = old, m_hadOld = true;
-        if (value.empty())
-            ::unsetenv(name);
-        else
-            ::setenv(name, value.c_str(), 1);
-    }
-    ~ScopedEnvironment()
-    {
-        if (m_hadOld)
-            ::setenv(m_name.c_str(), m_old.c_str(), 1);
-        else
-            ::unsetenv(m_name.c_str());
-    }
-
-private:
-    std::string m_name, m_old;
-    bool m_hadOld { false };
-};
 
 TEST(DeviceFolders, SandboxLaysOutAHandheld)
 {

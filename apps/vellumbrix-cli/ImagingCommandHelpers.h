@@ -1,0 +1,18 @@
+#pragma once
+
+#include "platform/ErrorCode.h"
+
+#include <cstdint>
+#include <string>
+
+// A code as the imaging commands show it: signed, so that the decoder's
+// codes read as -217 rather than 4294967079.
+inline int32_t SignedCode(ErrorCode code)
+{
+    return static_cast<int32_t>(code);
+}
+
+inline std::string CodeText(ErrorCode code)
+{
+    return "error " + std::to_string(SignedCode(code));
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "platform/ErrorCode.h"
+
+#include <string>
+
+class Dib;
+
+// Writes a 16-, 24- or 32-bit bitmap to path as a baseline JPEG of the given
+// quality (0-100). The file is replaced only when the whole picture has been
+// written; on any failure no file (and no part of one) is left and the
+// code says why.
+ErrorCode SaveDibAsJpeg(const Dib& bitmap, const std::string& path, int quality);
