@@ -28,4 +28,7 @@ public:
     virtual void SetTitle(std::string_view title) = 0;
     virtual void SetSubtitle(std::string_view subtitle) = 0;
     virtual void SetSettingsModified(bool modified) = 0;
+    // Asks the user for the view password of a password-protected blog; on
+    // OK the password is kept and true returned.
+    virtual bool AskForViewPassword() = 0;
 };

@@ -5,6 +5,7 @@
 #include "platform/ErrorCode.h"
 
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
@@ -15,6 +16,8 @@
 // as the service sent them; every text accessor has a raw 8-bit form and a
 // UTF-16 text form. The device implementation is CWinBlogEntry; records are
 // made by the store's factory operations.
+class Stream;
+
 class BlogEntry : public SerializableObject {
 public:
     // Photo states: 0 and 1 have no local file, 2 to 254 have one at the
@@ -42,6 +45,8 @@ public:
     virtual std::uint32_t GetFileSize() const = 0;
     virtual std::uint16_t GetWidth() const = 0;
     virtual std::uint16_t GetHeight() const = 0;
+    // The photo file for reading; none when it cannot be opened.
+    virtual std::unique_ptr<Stream> OpenPhotoStream() const = 0;
     virtual const std::string& GetPhotoPath() const = 0;
     virtual std::uint8_t GetPhotoState() const = 0;
     virtual std::uint8_t GetSecondState() const = 0;
@@ -66,6 +71,16 @@ public:
     virtual void SetPhotoPath(std::string_view path) = 0;
     virtual void SetPhotoState(std::uint8_t state) = 0;
     virtual void SetSecondState(std::uint8_t state) = 0;
+    // Takes a picture as the entry's photo: the photo state becomes
+    // `state`; from 2 up the photo path becomes the picture's file (a
+    // stream over a named file counts as that file), below it is emptied.
+    // The thumbnail is made anew (none when the picture cannot be
+    // decoded); width, height and file size are taken from the picture
+    // where they are still 0. Error::InvalidJpegPhoto when the picture is
+    // not a JPEG file at all; a file that cannot be opened returns its
+    // code and changes nothing.
+    virtual ErrorCode AttachPhoto(const std::string& path, std::uint8_t state) = 0;
+    virtual ErrorCode AttachPhoto(Stream& picture, std::uint8_t state) = 0;
     // Deletes the local photo file (a missing one is no error); the photo
     // path, photo state and pending flag stay. With publishedOnly, an entry
     // that is not on the web keeps its photo.

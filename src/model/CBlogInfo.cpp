@@ -3,6 +3,7 @@
 #include "app/ScreenSize.h"
 #include "model/Archive.h"
 #include "platform/CodePage.h"
+#include "platform/UserInteraction.h"
 
 // Photo size codes for the default download size.
 static constexpr std::uint16_t kSize240x180 = 3;
@@ -78,4 +79,13 @@ std::u16string CBlogInfo::GetSubtitleText() const
 void CBlogInfo::SetSubtitleText(std::u16string_view subtitle)
 {
     m_subtitle = Utf16ToUtf8(subtitle);
+}
+
+bool CBlogInfo::AskForViewPassword()
+{
+    auto password = UserInteraction::Current().AskViewPassword(m_urlName);
+    if (!password)
+        return false;
+    m_viewPassword = *password;
+    return true;
 }

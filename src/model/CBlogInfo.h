@@ -38,6 +38,8 @@ public:
     void SetTitle(std::string_view title) override { m_title = title; }
     void SetSubtitle(std::string_view subtitle) override { m_subtitle = subtitle; }
     void SetSettingsModified(bool modified) override { m_settingsModified = modified; }
+    // The prompt names the blog by its URL name.
+    bool AskForViewPassword() override;
 
     // The blog's key everywhere: file name, preferences, requests.
     const std::string& GetUrlName() const { return m_urlName; }

@@ -34,6 +34,7 @@ public:
     std::uint32_t GetFileSize() const override { return m_fileSize; }
     std::uint16_t GetWidth() const override { return m_width; }
     std::uint16_t GetHeight() const override { return m_height; }
+    std::unique_ptr<Stream> OpenPhotoStream() const override;
     const std::string& GetPhotoPath() const override { return m_photoPath; }
     std::uint8_t GetPhotoState() const override { return m_photoState; }
     std::uint8_t GetSecondState() const override { return m_secondState; }
@@ -55,6 +56,8 @@ public:
     void SetPhotoPath(std::string_view path) override { m_photoPath = path; }
     void SetPhotoState(std::uint8_t state) override;
     void SetSecondState(std::uint8_t state) override { m_secondState = state; }
+    ErrorCode AttachPhoto(const std::string& path, std::uint8_t state) override;
+    ErrorCode AttachPhoto(Stream& picture, std::uint8_t state) override;
     ErrorCode PurgePhoto(bool publishedOnly) override;
     void ClearUnconfirmed() override { m_unconfirmed = false; }
     void MarkPhotoGone() override;
@@ -69,6 +72,11 @@ public:
     void CopyFrom(const BlogEntry& other) override;
 
 private:
+    // The thumbnail, size and header of a picture, once the state and the
+    // path are set.
+    template<typename Source>
+    ErrorCode TakePicture(Source& source, std::uint64_t length);
+
     std::uint32_t m_serverId { 0 };
     std::uint32_t m_categoryId { 0 };
     std::uint32_t m_posterId { 0 };

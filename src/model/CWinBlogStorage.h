@@ -62,6 +62,15 @@ public:
     void ShowWarning(std::string_view format, std::initializer_list<FormatArgument> arguments = {}) override;
     const std::string& GetErrorText(ErrorCode code) override;
 
+    // A new pending entry for a photo file of the device, inserted at its
+    // place: its category is the category filter's (Unfiled when the filter
+    // lets all categories pass), its post and taken dates the file's date,
+    // the photo attached with state 7 (and a thumbnail unless the photo
+    // cannot be decoded). A file that is not a JPEG at all is refused with
+    // Error::InvalidJpegPhoto, one that cannot be read with its code; the
+    // store is then unchanged. The caller saves.
+    ErrorOr<BlogEntry*> NewEntryFromPhotoFile(const std::string& path);
+
     // Works out where this blog's downloaded photos go now (a card may
     // have been inserted since the last time), makes the folder and
     // remembers it.

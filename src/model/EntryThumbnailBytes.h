@@ -1,0 +1,17 @@
+#pragma once
+
+#include "platform/ErrorOr.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class File;
+
+// The thumbnail an entry keeps, as the bytes of a complete JPEG file: the
+// picture fitted into 96 x 96 (filling and cropping) by the imaging layer
+// and saved at quality 80 through a temporary file of the device's
+// temporary folder, which is deleted again. Fails when the picture cannot
+// be decoded or the file cannot be written.
+ErrorOr<std::vector<std::uint8_t>> MakeEntryThumbnailBytes(File& photo);
+ErrorOr<std::vector<std::uint8_t>> MakeEntryThumbnailBytes(const std::uint8_t* data, size_t size);
