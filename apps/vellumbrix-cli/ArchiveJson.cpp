@@ -45,7 +45,7 @@ static nlohmann::ordered_json BlogJson(const CBlogInfo& blog)
     };
 }
 
-static nlohmann::ordered_json EntryJson(const BlogEntry& entry)
+nlohmann::ordered_json EntryJson(const BlogEntry& entry)
 {
     return {
         { "server_id", entry.GetServerId() },
@@ -73,7 +73,7 @@ static nlohmann::ordered_json EntryJson(const BlogEntry& entry)
     };
 }
 
-static nlohmann::ordered_json AlbumJson(const BlogAlbum& album)
+nlohmann::ordered_json AlbumJson(const BlogAlbum& album)
 {
     return {
         { "id", album.GetId() },

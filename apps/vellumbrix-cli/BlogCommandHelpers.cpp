@@ -1,0 +1,56 @@
+#include "BlogCommandHelpers.h"
+
+#include "ArchiveJson.h"
+#include "CliCommand.h"
+
+#include <charconv>
+#include <iostream>
+
+std::optional<DeviceBlogs> OpenDeviceBlog(std::string_view command, std::string_view urlName, BlogUse use, int& status)
+{
+    DeviceBlogs blogs { std::make_unique<CWinBlogUser>(), nullptr };
+    blogs.user->Load();
+    blogs.store = blogs.user->FindBlog(urlName);
+    if (!blogs.store) {
+        status = Failure(std::string(command) + ": there is no blog '" + std::string(urlName) + "' on the device (see vellumbrix-cli blogs)");
+        return std::nullopt;
+    }
+    if (use == BlogUse::Change && blogs.store->GetLoadDamage()) {
+        status = Failure(std::string(command) + ": the file of the blog '" + std::string(urlName) + "' is damaged (" + blogs.store->GetLoadDamage()->Describe()
+            + "); it is left as it is");
+        return std::nullopt;
+    }
+    status = ExitSuccess;
+    return blogs;
+}
+
+int SaveStore(CWinBlogStorage& store)
+{
+    // A failed save has shown message 6002 already.
+    if (ErrorCode error = store.Save())
+        return Failure(store.GetFilePath() + " could not be saved (system error " + std::to_string(error) + "); the old file is unchanged");
+    return ExitSuccess;
+}
+
+nlohmann::ordered_json IndexedEntryJson(const CWinBlogStorage& store, const BlogEntry& entry)
+{
+    nlohmann::ordered_json json { { "index", store.GetEntries().IndexOf(&entry) } };
+    nlohmann::ordered_json fields = EntryJson(entry);
+    for (auto& item : fields.items())
+        json[item.key()] = item.value();
+    return json;
+}
+
+void PrintJson(const nlohmann::ordered_json& json)
+{
+    std::cout << json.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << "\n";
+}
+
+std::optional<std::uint32_t> ParseNumber(std::string_view text, std::uint32_t maximum)
+{
+    std::uint64_t value = 0;
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size() || value > maximum)
+        return std::nullopt;
+    return static_cast<std::uint32_t>(value);
+}
