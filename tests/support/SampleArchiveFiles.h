@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Store and user files written by hand after the file format tables, with
@@ -149,6 +150,38 @@ inline std::string StoreFile(std::uint16_t formatVersion = 1)
     WriteAlbum(out, OldAlbum());
     out.Count(1).ClassRef(6);
     WriteComment(out, DeletedComment());
+    return out.Bytes();
+}
+
+// A blog of the user's own (not a group blog), writable unless readOnly,
+// with these entries and categories and nothing queued; filters "All" in
+// all categories.
+inline std::string BlogStoreFile(std::string_view urlName, const std::vector<Entry>& entries, const std::vector<Album>& albums = {}, bool readOnly = false)
+{
+    ByteBuilder out;
+    out.U16(1).U32(0);
+    out.U32(31337).U16(0).Str(urlName).Str("").Str("").Str("").Str("").Str("");
+    out.U16(0).Bool(readOnly).Bool(true).U16(3).U16(5).Bool(true).U16(25).Bool(false).Bool(false).Bool(false);
+    out.U32(0).U16(0).U32(4294967295u);
+    std::uint32_t nextMapNumber = 1;
+    out.Count(static_cast<std::uint32_t>(entries.size()));
+    for (size_t i = 0; i < entries.size(); ++i) {
+        if (i == 0)
+            out.NewClass("CWinBlogEntry");
+        else
+            out.ClassRef(1);
+        WriteEntry(out, entries[i]);
+    }
+    nextMapNumber += entries.empty() ? 0 : static_cast<std::uint32_t>(entries.size()) + 1;
+    out.Count(static_cast<std::uint32_t>(albums.size()));
+    for (size_t i = 0; i < albums.size(); ++i) {
+        if (i == 0)
+            out.NewClass("CWinBlogAlbum");
+        else
+            out.ClassRef(nextMapNumber);
+        WriteAlbum(out, albums[i]);
+    }
+    out.Count(0).Count(0).Count(0).Count(0);
     return out.Bytes();
 }
 
