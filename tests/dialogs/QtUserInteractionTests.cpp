@@ -5,7 +5,9 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QApplication>
 #include <QProgressDialog>
@@ -86,4 +88,36 @@ TEST(QtProgressWindow, ShowsItsLinesAndReportsCancel)
     EXPECT_FALSE(window->IsCancelled());
     dialog->cancel();
     EXPECT_TRUE(window->IsCancelled());
+}
+
+TEST(QtUserInteraction, ViewPasswordInsistsOnAPasswordAndCancelGivesNone)
+{
+    QtUserInteraction interaction;
+    int prompts = 0;
+    QString shownWarning;
+    std::function<void(QWidget*)> answer = [&](QWidget* modal) {
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            shownWarning = box->text();
+            WhenModalOpens(answer);
+            ClickButton(modal, "OK");
+            return;
+        }
+        auto* dialog = qobject_cast<QInputDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_TRUE(dialog->labelText().contains("secret-trips"));
+        EXPECT_EQ(dialog->textEchoMode(), QLineEdit::Password);
+        bool empty = ++prompts == 1;
+        dialog->setTextValue(empty ? "" : "open sesame");
+        // An empty password brings a warning, then the prompt again.
+        if (empty)
+            WhenModalOpens(answer);
+        dialog->accept();
+    };
+    WhenModalOpens(answer);
+    EXPECT_EQ(interaction.AskViewPassword("secret-trips"), std::optional<std::string>("open sesame"));
+    EXPECT_EQ(prompts, 2);
+    EXPECT_EQ(shownWarning, "You need to enter a password.");
+
+    WhenModalOpens([&](QWidget* modal) { qobject_cast<QDialog*>(modal)->reject(); });
+    EXPECT_EQ(interaction.AskViewPassword("secret-trips"), std::nullopt);
 }

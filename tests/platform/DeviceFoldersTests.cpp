@@ -13,6 +13,7 @@ TEST(DeviceFolders, SandboxLaysOutAHandheld)
     EXPECT_TRUE(folders.IsSandbox());
     EXPECT_EQ(folders.PersonalFolder(), home.Path() + "/My Documents");
     EXPECT_EQ(folders.PicturesFolder(), home.Path() + "/My Documents/My Pictures");
+    EXPECT_EQ(folders.InternalStorageFolder(), folders.PersonalFolder());
     EXPECT_EQ(folders.DataFolder(), home.Path() + "/My Documents/Quillberry/Vellumbrix");
     EXPECT_EQ(folders.RegistryFile(), home.Path() + "/registry.reg");
     EXPECT_EQ(folders.TemporaryFolder(), home.Path() + "/Temp");
@@ -43,6 +44,8 @@ TEST(DeviceFolders, DesktopUsesTheXdgFolders)
     EXPECT_FALSE(folders.IsSandbox());
     EXPECT_EQ(folders.PersonalFolder(), home.Path() + "/Dokumente");
     EXPECT_EQ(folders.PicturesFolder(), home.Path() + "/Pictures");
+    // Both the documents and the pictures lie inside the internal storage.
+    EXPECT_EQ(folders.InternalStorageFolder(), home.Path());
     EXPECT_EQ(folders.DataFolder(), home.Path() + "/.local/share/Quillberry/Vellumbrix");
     EXPECT_EQ(folders.RegistryFile(), home.Path() + "/cfg/Quillberry/Vellumbrix/registry.reg");
     EXPECT_EQ(folders.TemporaryFolder(), "/tmp");

@@ -2,7 +2,10 @@
 #include "platform/Path.h"
 #include "support/TemporaryFolder.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 TEST(Path, SplitsAndJoinsNativePaths)
 {
@@ -44,4 +47,22 @@ TEST(FileSystem, FoldersFilesAndMoves)
     ASSERT_EQ(entries->size(), 1u);
     EXPECT_TRUE((*entries)[0].isDirectory);
     EXPECT_EQ(ListFolder(folder.File("nope")).GetError(), Error::FileNotFound);
+}
+
+TEST(FileSystem, CopiesKeepTheLastWriteTimeAndSameFilesAreRecognised)
+{
+    TemporaryFolder folder;
+    std::string photo = folder.File("photo.jpg");
+    WriteTextFile(photo, "jpeg bytes");
+    struct timespec times[2] = { { 1400000000, 0 }, { 1400000000, 0 } };
+    ASSERT_EQ(::utimensat(AT_FDCWD, photo.c_str(), times, 0), 0);
+    ASSERT_EQ(CopyFile(photo, folder.File("copy.jpg")), Error::Success);
+    EXPECT_EQ(*LastWriteTimeOf(folder.File("copy.jpg")), 1400000000);
+    EXPECT_EQ(ReadTextFile(folder.File("copy.jpg")), "jpeg bytes");
+
+    EXPECT_TRUE(IsSameFile(photo, folder.File("./photo.jpg")));
+    EXPECT_FALSE(IsSameFile(photo, folder.File("copy.jpg")));
+    EXPECT_FALSE(IsSameFile(photo, folder.File("missing.jpg")));
+    ASSERT_EQ(::symlink(photo.c_str(), folder.File("link.jpg").c_str()), 0);
+    EXPECT_TRUE(IsSameFile(folder.File("link.jpg"), photo));
 }
