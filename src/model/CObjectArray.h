@@ -3,6 +3,7 @@
 #include "model/Archive.h"
 #include "model/SerializableObject.h"
 
+#include <algorithm>
 #include <cassert>
 #include <cstdint>
 #include <memory>
@@ -61,6 +62,31 @@ public:
 
     void RemoveAt(size_t index) { Detach(index); }
     void RemoveAll() { m_items.clear(); }
+
+    // Moves the record at `from` to `to`, shifting those between.
+    void MoveTo(size_t from, size_t to)
+    {
+        assert(from < m_items.size() && to < m_items.size());
+        auto first = m_items.begin();
+        if (to < from)
+            std::rotate(first + static_cast<long>(to), first + static_cast<long>(from), first + static_cast<long>(from) + 1);
+        else
+            std::rotate(first + static_cast<long>(from), first + static_cast<long>(from) + 1, first + static_cast<long>(to) + 1);
+    }
+
+    // The first `sortedCount` records are in the order of `less`, the rest
+    // in the order they were added: brings them all into that order,
+    // stably, so that a record added later goes after the equal ones before
+    // it, exactly as inserting each at its place would have done.
+    template<typename Less>
+    void MergeTail(size_t sortedCount, Less less)
+    {
+        assert(sortedCount <= m_items.size());
+        auto compare = [&](const std::unique_ptr<T>& a, const std::unique_ptr<T>& b) { return less(*a, *b); };
+        auto middle = m_items.begin() + static_cast<long>(sortedCount);
+        std::stable_sort(middle, m_items.end(), compare);
+        std::inplace_merge(m_items.begin(), middle, m_items.end(), compare);
+    }
 
     // Destroys every record for which `remove` answers true, keeping the
     // order of the others, in one pass. Returns how many went.

@@ -27,6 +27,12 @@ public:
     void Remove(BlogEntry& entry) { Remove(entry, entry.GetServerId()); }
     void ChangeId(BlogEntry& entry, std::uint32_t oldId);
 
+    // Whether a lookup of this id reads the list (which must then be in
+    // store order): after a change the index could not follow, and for id
+    // 0.
+    bool NeedsList(std::uint32_t id) const { return m_stale || id == 0; }
+    // Whether Unpublished() reads the list.
+    bool IsStale() const { return m_stale; }
     // The first entry of `entries` (the list indexed) with this id; id 0
     // scans, since several never-published entries share it.
     BlogEntry* Find(std::uint32_t id, const CObjectArray<BlogEntry>& entries);

@@ -14,6 +14,9 @@ LocalBlogStorage::~LocalBlogStorage()
 
 void LocalBlogStorage::Serialize(Archive& archive)
 {
+    // Written in store order; a load that stops early keeps the list as it
+    // is, which must then be in order too.
+    SortNewEntries();
     std::uint16_t version = kFormatVersion;
     archive.Exchange("format version", version);
     bool versionRead = !archive.Failed();
@@ -49,6 +52,8 @@ void LocalBlogStorage::Serialize(Archive& archive)
 
 void LocalBlogStorage::AdoptLoadedEntries()
 {
+    // The file's order is the store order.
+    m_sortedEntries = m_entries.GetSize();
     for (auto& entry : m_entries)
         entry->SetObserver(this);
     m_entryIndex.Invalidate();
@@ -65,16 +70,45 @@ void LocalBlogStorage::OnEntryShownFieldsChanged(BlogEntry&)
     ForgetShownEntries();
 }
 
+// Below this many new entries, placing each is cheaper than a merge, which
+// reads every entry.
+static constexpr size_t kEntriesPlacedOneByOne = 128;
+
+static bool IsNewer(const BlogEntry& a, const BlogEntry& b)
+{
+    return a.GetPostDate() > b.GetPostDate();
+}
+
+void LocalBlogStorage::SortNewEntries() const
+{
+    size_t added = m_entries.GetSize() - m_sortedEntries;
+    if (added == 0)
+        return;
+    // A few entries (photos taken, a short sync) are moved into place one
+    // by one: that moves pointers only. Many are merged in one pass.
+    if (added <= kEntriesPlacedOneByOne) {
+        for (size_t i = m_sortedEntries; i < m_entries.GetSize(); ++i) {
+            const BlogEntry& entry = *m_entries.GetAt(i);
+            auto place = std::upper_bound(m_entries.begin(), m_entries.begin() + static_cast<long>(i), entry,
+                [](const BlogEntry& newEntry, const std::unique_ptr<BlogEntry>& held) { return IsNewer(newEntry, *held); });
+            m_entries.MoveTo(i, static_cast<size_t>(place - m_entries.begin()));
+        }
+    } else {
+        m_entries.MergeTail(m_sortedEntries, IsNewer);
+    }
+    m_sortedEntries = m_entries.GetSize();
+}
+
 BlogEntry& LocalBlogStorage::PlaceEntry(std::unique_ptr<BlogEntry> entry)
 {
-    // Newest first; an entry goes after those of the same date.
-    std::uint32_t date = entry->GetPostDate();
-    auto place = std::upper_bound(m_entries.begin(), m_entries.end(), date,
-        [](std::uint32_t newDate, const std::unique_ptr<BlogEntry>& held) { return newDate > held->GetPostDate(); });
-    size_t index = static_cast<size_t>(place - m_entries.begin());
     BlogEntry& placed = *entry;
+    // Its place is at the end when no older entry is held: no merge needed.
+    bool inOrder = m_sortedEntries == m_entries.GetSize()
+        && (m_entries.IsEmpty() || !IsNewer(placed, *m_entries.GetAt(m_entries.GetSize() - 1)));
     placed.SetObserver(this);
-    m_entries.InsertAt(index, std::move(entry));
+    m_entries.Add(std::move(entry));
+    if (inOrder)
+        ++m_sortedEntries;
     m_entryIndex.Add(placed);
     ForgetShownEntries();
     return placed;
@@ -82,7 +116,9 @@ BlogEntry& LocalBlogStorage::PlaceEntry(std::unique_ptr<BlogEntry> entry)
 
 std::unique_ptr<BlogEntry> LocalBlogStorage::TakeEntryAt(size_t index)
 {
+    SortNewEntries();
     auto entry = m_entries.Detach(index);
+    m_sortedEntries = m_entries.GetSize();
     entry->SetObserver(nullptr);
     m_entryIndex.Remove(*entry);
     ForgetShownEntries();

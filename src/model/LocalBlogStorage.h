@@ -11,11 +11,15 @@
 // The data of one blog's store and its file layout, independent of where
 // the file lives and which record classes the device uses.
 //
-// Lists and their orders (kept by the store's insert operations, which
-// find the place by binary search): entries by post date, newest first;
-// categories by name without regard to case; comments by date, oldest
-// first; a record equal to others goes after them. The three deletion
-// queues are in the order of deletion.
+// Lists and their orders (kept by the store's insert operations): entries
+// by post date, newest first; categories by name without regard to case;
+// comments by date, oldest first; a record equal to others goes after them.
+// The three deletion queues are in the order of deletion. Categories and
+// comments are inserted at their place found by binary search. New entries
+// are appended and merged into place (stably, with the same result) the
+// next time anything reads the entries in order: a sync adds thousands of
+// entries one by one between two such reads, and moving the whole list up
+// for each would make it quadratic.
 //
 // The entry list changes only through the store, and the entries tell the
 // store when a field it indexes changes (EntryObserver): the server-id index
@@ -131,7 +135,11 @@ public:
     void SetDownloadStamp(std::uint32_t stamp) { m_downloadStamp = stamp; }
 
     // The lists. The entries change only through the store's operations.
-    const CObjectArray<BlogEntry>& GetEntries() const { return m_entries; }
+    const CObjectArray<BlogEntry>& GetEntries() const
+    {
+        SortNewEntries();
+        return m_entries;
+    }
     CObjectArray<BlogAlbum>& GetCategories() { return m_categories; }
     const CObjectArray<BlogAlbum>& GetCategories() const { return m_categories; }
     CObjectArray<BlogComment>& GetComments() { return m_comments; }
@@ -164,7 +172,7 @@ protected:
 
     void SetFormatVersion(std::uint16_t version) { m_formatVersion = version; }
     // The position of a held entry, or -1.
-    long IndexOfEntry(const BlogEntry& entry) const { return m_entries.IndexOf(&entry); }
+    long IndexOfEntry(const BlogEntry& entry) const { return GetEntries().IndexOf(&entry); }
 
 private:
     void OnEntryServerIdChanged(BlogEntry& entry, std::uint32_t oldId) override;
@@ -174,6 +182,8 @@ private:
     BlogEntry& PlaceEntry(std::unique_ptr<BlogEntry> entry);
     std::unique_ptr<BlogEntry> TakeEntryAt(size_t index);
     void AdoptLoadedEntries();
+    // Merges the entries added since the last read into their places.
+    void SortNewEntries() const;
     void ForgetShownEntries() { m_shownValid = false; }
     const std::vector<BlogEntry*>& ShownEntries() const;
     // The position of the held entry that a deletion of `entry` means.
@@ -183,7 +193,9 @@ private:
     std::uint16_t m_formatVersion { kFormatVersion };
     CBlogInfo m_blogInfo;
     std::uint32_t m_downloadStamp { 0 };
-    CObjectArray<BlogEntry> m_entries;
+    // In store order up to m_sortedEntries, then new entries as added.
+    mutable CObjectArray<BlogEntry> m_entries;
+    mutable size_t m_sortedEntries { 0 };
     CObjectArray<BlogAlbum> m_categories;
     CObjectArray<BlogComment> m_comments;
     CObjectArray<BlogEntry> m_deletedEntries;

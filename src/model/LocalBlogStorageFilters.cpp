@@ -44,7 +44,7 @@ const std::vector<BlogEntry*>& LocalBlogStorage::ShownEntries() const
     m_shown.clear();
     m_shown.reserve(m_entries.GetSize());
     bool everything = m_categoryFilter == BlogIds::AllCategories && m_statusFilter == kStatusEverything;
-    for (auto& entry : m_entries) {
+    for (auto& entry : GetEntries()) {
         if (everything || IsShown(*entry))
             m_shown.push_back(entry.get());
     }
@@ -72,7 +72,7 @@ BlogEntry* LocalBlogStorage::GetLastShownEntry() const
 std::uint32_t LocalBlogStorage::GetShownIndexOf(const BlogEntry& entry) const
 {
     std::uint32_t before = 0;
-    for (auto& held : m_entries) {
+    for (auto& held : GetEntries()) {
         if (held.get() == &entry)
             return before;
         if (IsShown(*held))

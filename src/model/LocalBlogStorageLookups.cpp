@@ -35,6 +35,10 @@ BlogAlbum* LocalBlogStorage::FindCategoryByName(std::string_view name) const
 
 BlogEntry* LocalBlogStorage::FindEntryByServerId(std::uint32_t serverId) const
 {
+    // A lookup the index answers needs no order: the merge of a sync asks
+    // once per record, between adding entries.
+    if (m_entryIndex.NeedsList(serverId))
+        SortNewEntries();
     return m_entryIndex.Find(serverId, m_entries);
 }
 
@@ -91,6 +95,8 @@ BlogEntry* LocalBlogStorage::FindLocalEntry(std::uint32_t categoryId, std::strin
     // wins when several match.
     BlogEntry* found = nullptr;
     long foundIndex = -1;
+    if (m_entryIndex.IsStale())
+        SortNewEntries();
     for (BlogEntry* entry : m_entryIndex.Unpublished(m_entries)) {
         if (!matches(*entry))
             continue;

@@ -83,7 +83,7 @@ ErrorCode LocalBlogStorage::DeleteEntry(const BlogEntry& entry, bool permanent, 
     long index = LocateEntry(entry);
     if (index < 0)
         return Error::Success;
-    BlogEntry& held = *m_entries.GetAt(static_cast<size_t>(index));
+    BlogEntry& held = *GetEntries().GetAt(static_cast<size_t>(index));
     if (deletePhoto) {
         if (ErrorCode error = held.PurgePhoto(false))
             return error;

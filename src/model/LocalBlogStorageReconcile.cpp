@@ -49,8 +49,10 @@ void LocalBlogStorage::MarkAllEntriesUnconfirmed()
 
 void LocalBlogStorage::SweepEntries()
 {
+    SortNewEntries();
     size_t before = m_entries.GetSize();
     Sweep(m_entries, [](const BlogEntry& entry) { return entry.GetServerId() != 0 && !entry.IsPending(); });
+    m_sortedEntries = m_entries.GetSize();
     if (m_entries.GetSize() != before) {
         m_entryIndex.Invalidate();
         ForgetShownEntries();

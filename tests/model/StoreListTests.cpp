@@ -1,5 +1,6 @@
 #include "StoreTestHelpers.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 using Ids = std::vector<std::uint32_t>;
@@ -142,4 +143,49 @@ TEST(StoreFilters, ShownIndexCountsTheShownEntriesBefore)
     auto stranger = NewTestEntry(store, 1, 99);
     EXPECT_EQ(store.GetShownIndexOf(*stranger), BlogStorage::kNotInStore);
     EXPECT_EQ(BlogStorage::kNotInStore, 65535u);
+}
+
+TEST(StoreOrder, ManyEntriesAddedAtOnceEndUpAsIfInsertedOneByOne)
+{
+    CWinBlogStorage store("/nowhere", "order");
+    std::vector<std::pair<std::uint32_t, std::uint32_t>> inserted; // date, id
+    std::uint32_t seed = 12345;
+    auto add = [&](std::uint32_t id) {
+        seed = seed * 1103515245u + 12345u;
+        std::uint32_t date = (seed >> 16) % 40;
+        store.InsertEntry(NewTestEntry(store, id, date));
+        inserted.push_back({ date, id });
+    };
+    auto expected = [&] {
+        // Inserting each after the entries of its date keeps insertion order
+        // among equal dates: a stable sort, newest first.
+        auto sorted = inserted;
+        std::stable_sort(sorted.begin(), sorted.end(), [](auto& a, auto& b) { return a.first > b.first; });
+        Ids ids;
+        for (auto& [date, id] : sorted)
+            ids.push_back(id);
+        return ids;
+    };
+    auto actual = [&] {
+        Ids ids;
+        for (auto& entry : store.GetEntries())
+            ids.push_back(entry->GetServerId());
+        return ids;
+    };
+    // A few, then a sync's worth, then a few again, with lookups between.
+    for (std::uint32_t id = 1; id <= 20; ++id)
+        add(id);
+    EXPECT_EQ(actual(), expected());
+    for (std::uint32_t id = 21; id <= 600; ++id) {
+        add(id);
+        ASSERT_EQ(store.FindEntryByServerId(id)->GetServerId(), id);
+    }
+    store.SetFilters(BlogIds::AllCategories, BlogStorage::kStatusAll);
+    EXPECT_EQ(ShownIds(store), expected());
+    for (std::uint32_t id = 601; id <= 610; ++id)
+        add(id);
+    Ids order = expected();
+    EXPECT_EQ(actual(), order);
+    auto position = std::find(order.begin(), order.end(), 605u) - order.begin();
+    EXPECT_EQ(store.GetShownIndexOf(*store.FindEntryByServerId(605)), static_cast<std::uint32_t>(position));
 }
