@@ -9,6 +9,7 @@
 #include "platform/Path.h"
 
 #include <iostream>
+#include <set>
 #include <unistd.h>
 
 static constexpr StringId kNoPermissionMessage = 169;
@@ -108,9 +109,8 @@ int RunAddPhotoCommand(CliArguments& arguments)
     if (int saved = SaveStore(store))
         return saved;
 
-    auto list = nlohmann::ordered_json::array();
-    for (BlogEntry* entry : added)
-        list.push_back(IndexedEntryJson(store, *entry));
-    PrintJson(list);
+    // In store order, which is the order of their dates.
+    std::set<const BlogEntry*> isNew(added.begin(), added.end());
+    PrintJson(IndexedEntriesJson(store, [&](const BlogEntry& entry) { return isNew.contains(&entry); }));
     return ExitSuccess;
 }

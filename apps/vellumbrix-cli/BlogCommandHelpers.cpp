@@ -32,13 +32,25 @@ int SaveStore(CWinBlogStorage& store)
     return ExitSuccess;
 }
 
-nlohmann::ordered_json IndexedEntryJson(const CWinBlogStorage& store, const BlogEntry& entry)
+nlohmann::ordered_json IndexedEntryJson(size_t index, const BlogEntry& entry)
 {
-    nlohmann::ordered_json json { { "index", store.GetEntries().IndexOf(&entry) } };
+    nlohmann::ordered_json json { { "index", index } };
     nlohmann::ordered_json fields = EntryJson(entry);
     for (auto& item : fields.items())
         json[item.key()] = item.value();
     return json;
+}
+
+nlohmann::ordered_json IndexedEntriesJson(const CWinBlogStorage& store, const std::function<bool(const BlogEntry&)>& include)
+{
+    auto list = nlohmann::ordered_json::array();
+    size_t index = 0;
+    for (auto& entry : store.GetEntries()) {
+        if (include(*entry))
+            list.push_back(IndexedEntryJson(index, *entry));
+        ++index;
+    }
+    return list;
 }
 
 void PrintJson(const nlohmann::ordered_json& json)

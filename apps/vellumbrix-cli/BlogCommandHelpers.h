@@ -2,6 +2,7 @@
 
 #include "model/CWinBlogUser.h"
 
+#include <functional>
 #include <memory>
 #include <nlohmann/json.hpp>
 #include <optional>
@@ -34,7 +35,9 @@ int SaveStore(CWinBlogStorage& store);
 
 // An entry as "inspect" shows it, with its position in the store's entry
 // list first: the index that "delete-entry" takes.
-nlohmann::ordered_json IndexedEntryJson(const CWinBlogStorage& store, const BlogEntry& entry);
+nlohmann::ordered_json IndexedEntryJson(size_t index, const BlogEntry& entry);
+// The same for some entries of a store, in store order.
+nlohmann::ordered_json IndexedEntriesJson(const CWinBlogStorage& store, const std::function<bool(const BlogEntry&)>& include);
 
 // Prints JSON on stdout; texts that are not valid UTF-8 are replaced.
 void PrintJson(const nlohmann::ordered_json& json);

@@ -46,7 +46,7 @@ int RunDeleteEntryCommand(CliArguments& arguments)
     if (!AskStringQuestion(kDeleteEntryQuestion, DefaultButton::No))
         return Failure("delete-entry: nothing was deleted");
     nlohmann::ordered_json json {
-        { "deleted", IndexedEntryJson(store, entry) },
+        { "deleted", IndexedEntryJson(*index, entry) },
         { "on_web", onWeb },
         { "photo_deleted", false },
     };

@@ -29,9 +29,6 @@ int RunEntriesCommand(CliArguments& arguments)
     store.SetFilters(categoryValue.value_or(store.GetCategoryFilter()),
         static_cast<std::uint16_t>(statusValue.value_or(store.GetStatusFilter())));
 
-    auto list = nlohmann::ordered_json::array();
-    for (size_t i = 0; i < store.GetShownEntryCount(); ++i)
-        list.push_back(IndexedEntryJson(store, *store.GetShownEntryAt(i)));
-    PrintJson(list);
+    PrintJson(IndexedEntriesJson(store, [&](const BlogEntry& entry) { return store.IsShown(entry); }));
     return ExitSuccess;
 }
