@@ -10,6 +10,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <map>
 #include <memory>
@@ -233,7 +234,11 @@ void Sizes(benchmark::internal::Benchmark* benchmark)
 {
     for (int count : { 2500, 5000, 10000, 20000 })
         benchmark->Arg(count);
-    benchmark->Unit(benchmark::kMillisecond)->Complexity();
+    // The machine is shared: the fastest of several runs is the one least
+    // disturbed (run with --benchmark_repetitions=N).
+    benchmark->Unit(benchmark::kMillisecond)->Complexity()->ComputeStatistics("min", [](const std::vector<double>& times) {
+        return *std::min_element(times.begin(), times.end());
+    });
 }
 
 }
