@@ -14,7 +14,7 @@
 class File;
 
 // Reads the little-endian primitives, length-prefixed strings, counts and
-// tagged objects of an archive file through a 4096-byte buffer.
+// tagged objects of an archive file through a 64 KB buffer.
 //
 // It never throws and never reads past the data: every length and count is
 // checked against the bytes that are left before anything is allocated or
@@ -24,7 +24,7 @@ class File;
 // operation can run to its end without checks after each field.
 class ArchiveReader {
 public:
-    static constexpr size_t kBufferSize = 4096;
+    static constexpr size_t kBufferSize = 65536;
 
     // Reads a file just opened, from its start to its end.
     explicit ArchiveReader(File& file);

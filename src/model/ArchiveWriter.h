@@ -14,12 +14,12 @@
 class File;
 
 // Writes the little-endian primitives, length-prefixed strings, counts and
-// tagged objects of an archive file through a 4096-byte buffer, or into
+// tagged objects of an archive file through a 64 KB buffer, or into
 // memory. The first write error is kept and every later write is skipped;
 // Flush() reports it.
 class ArchiveWriter {
 public:
-    static constexpr size_t kBufferSize = 4096;
+    static constexpr size_t kBufferSize = 65536;
 
     explicit ArchiveWriter(File& file);
     // Collects everything in memory (see Data()).

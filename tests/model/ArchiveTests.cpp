@@ -270,9 +270,12 @@ TEST(ArchiveReader, ReportsBytesLeftOver)
 
 TEST(ArchiveFiles, BufferedFileReadingAndWritingMatchMemory)
 {
-    // Strings and blocks of every size around the 4096-byte buffer.
-    auto write = [](ArchiveWriter& w) {
-        for (size_t size : { 0, 1, 254, 255, 4000, 4095, 4096, 4097, 9000, 3, 65534, 1 }) {
+    // Strings and blocks of every size around the buffers.
+    constexpr size_t buffer = ArchiveReader::kBufferSize;
+    static_assert(buffer == ArchiveWriter::kBufferSize);
+    const std::vector<size_t> sizes { 0, 1, 254, 255, 4000, buffer - 1, buffer, buffer + 1, 2 * buffer + 9000, 3, 65534, 1 };
+    auto write = [&](ArchiveWriter& w) {
+        for (size_t size : sizes) {
             w.WriteString(std::string(size, static_cast<char>('a' + size % 26)));
             std::vector<std::uint8_t> block(size, static_cast<std::uint8_t>(size));
             w.WriteU32(static_cast<std::uint32_t>(size));
@@ -297,7 +300,7 @@ TEST(ArchiveFiles, BufferedFileReadingAndWritingMatchMemory)
     auto file = File::Open(path, File::Mode::Read);
     ASSERT_FALSE(file.IsError());
     ArchiveReader reader(*file);
-    for (size_t size : { 0, 1, 254, 255, 4000, 4095, 4096, 4097, 9000, 3, 65534, 1 }) {
+    for (size_t size : sizes) {
         EXPECT_EQ(reader.ReadString("text"), std::string(size, static_cast<char>('a' + size % 26)));
         auto block = reader.ReadBytes(reader.ReadU32("size"), "block");
         EXPECT_EQ(block, std::vector<std::uint8_t>(size, static_cast<std::uint8_t>(size)));
@@ -326,17 +329,19 @@ TEST(ArchiveFiles, AFileThatShrinksWhileItIsReadIsReported)
 {
     TemporaryFolder folder;
     std::string path = folder.File("shrinking.vxl");
-    WriteTextFile(path, ByteBuilder().U32(9000).Raw(std::string(9000, 'x')).Str("tail").Bytes());
+    constexpr std::uint32_t kBlockSize = ArchiveReader::kBufferSize + 5000;
+    auto contents = ByteBuilder().U32(kBlockSize).Raw(std::string(kBlockSize, 'x')).Str("tail").Bytes();
+    WriteTextFile(path, contents);
     for (bool block : { true, false }) {
         auto file = File::Open(path, File::Mode::Read);
         ASSERT_FALSE(file.IsError());
         ArchiveReader reader(*file);
         auto writer = File::Open(path, File::Mode::ReadWrite);
         if (block) {
-            // The first 4096 bytes are in the buffer; the rest of the block
-            // is read past it, straight into place.
+            // The first buffer's worth is read already; the rest of the
+            // block is read past the buffer, straight into place.
             std::uint32_t size = reader.ReadU32("thumbnail size");
-            ASSERT_EQ(writer->Truncate(4100), Error::Success);
+            ASSERT_EQ(writer->Truncate(ArchiveReader::kBufferSize + 4), Error::Success);
             EXPECT_TRUE(reader.ReadBytes(size, "thumbnail").empty());
         } else {
             ASSERT_EQ(writer->Truncate(2), Error::Success);
@@ -345,6 +350,6 @@ TEST(ArchiveFiles, AFileThatShrinksWhileItIsReadIsReported)
         ASSERT_TRUE(reader.Failed());
         EXPECT_EQ(reader.Damage()->kind, ArchiveDamage::Kind::EndOfData);
         EXPECT_EQ(reader.Damage()->detail, "the file became shorter while it was read");
-        WriteTextFile(path, ByteBuilder().U32(9000).Raw(std::string(9000, 'x')).Str("tail").Bytes());
+        WriteTextFile(path, contents);
     }
 }
