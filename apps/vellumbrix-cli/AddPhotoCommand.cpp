@@ -10,20 +10,9 @@
 
 #include <iostream>
 #include <set>
-#include <unistd.h>
 
 static constexpr StringId kNoPermissionMessage = 169;
 static constexpr StringId kUnfiledName = 166;
-
-static std::string AbsolutePath(const std::string& path)
-{
-    if (!path.empty() && path.front() == '/')
-        return path;
-    char buffer[4096];
-    if (!::getcwd(buffer, sizeof buffer))
-        return path;
-    return JoinPath(buffer, path);
-}
 
 // Whether the file can become an entry: it is there and is a JPEG file at
 // all (a start-of-image marker); one the decoder cannot handle still can.

@@ -70,16 +70,6 @@ static std::string XdgUserFolder(const std::string& variable, const char* fallba
     return JoinPath(home, fallbackName);
 }
 
-static std::string AbsolutePath(const std::string& path)
-{
-    if (!path.empty() && path.front() == '/')
-        return path;
-    char buffer[4096];
-    if (!::getcwd(buffer, sizeof buffer))
-        return path;
-    return JoinPath(buffer, path);
-}
-
 DeviceFolders DeviceFolders::ForSandbox(const std::string& sandboxHome)
 {
     std::string home = AbsolutePath(sandboxHome);

@@ -1,6 +1,7 @@
 #include "platform/Path.h"
 
 #include <algorithm>
+#include <unistd.h>
 
 static char LowerAscii(char c)
 {
@@ -82,4 +83,14 @@ int CompareIgnoringCase(std::string_view a, std::string_view b)
     if (a.size() == b.size())
         return 0;
     return a.size() < b.size() ? -1 : 1;
+}
+
+std::string AbsolutePath(const std::string& path)
+{
+    if (!path.empty() && path.front() == '/')
+        return path;
+    char buffer[4096];
+    if (!::getcwd(buffer, sizeof buffer))
+        return path;
+    return JoinPath(buffer, path);
 }

@@ -13,6 +13,8 @@ std::string FileNameOf(std::string_view path);
 // The extension without its dot, "" when there is none.
 std::string ExtensionOf(std::string_view path);
 std::string FileNameWithoutExtension(std::string_view path);
+// A relative path made absolute against the current folder.
+std::string AbsolutePath(const std::string& path);
 
 // ASCII case-insensitive comparisons, as used for URL names, file
 // extensions and folder prefixes.
