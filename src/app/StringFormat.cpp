@@ -51,14 +51,14 @@ std::string FormatText(std::string_view format, std::initializer_list<FormatArgu
             result += c;
             continue;
         }
-        char spec = format[i + 1];
-        if (spec == '%') {
+        char marker = format[i + 1];
+        if (marker == '%') {
             result += '%';
             ++i;
             continue;
         }
-        if (spec >= '1' && spec <= '9') {
-            size_t index = static_cast<size_t>(spec - '1');
+        if (marker >= '1' && marker <= '9') {
+            size_t index = static_cast<size_t>(marker - '1');
             if (index < list.size())
                 result += list[index]->Text();
             ++i;
