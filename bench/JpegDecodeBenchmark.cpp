@@ -21,8 +21,8 @@ constexpr int PhotoWidth = 4000;
 constexpr int PhotoHeight = 3000;
 
 struct Photos {
-    std::vector<uint8_t> subsampled;   // 4:2:0
-    std::vector<uint8_t> full;         // 4:4:4
+    std::vector<uint8_t> subsampled; // 4:2:0
+    std::vector<uint8_t> full;       // 4:4:4
     std::string subsampledPath;
     std::string fullPath;
 };

@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build pkg-config git
-    clang libclang-rt-14-dev
+    clang clang-format libclang-rt-14-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     libssl-dev libcurl4-openssl-dev curl
     libjpeg62-turbo-dev

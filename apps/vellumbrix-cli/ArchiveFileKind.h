@@ -8,8 +8,8 @@
 
 // The two kinds of archive file, told apart by their extension (any case).
 enum class ArchiveFileKind {
-    BlogStore,   // ".vxl"
-    UserFile,    // ".vxu"
+    BlogStore, // ".vxl"
+    UserFile,  // ".vxu"
     Unknown,
 };
 

@@ -9,13 +9,13 @@
 // Exit statuses of the command-line program.
 enum ExitStatus {
     ExitSuccess = 0,
-    ExitFailure = 1,   // the command ran and failed (message on stderr)
-    ExitUsage = 2,     // the command line was wrong
+    ExitFailure = 1, // the command ran and failed (message on stderr)
+    ExitUsage = 2,   // the command line was wrong
 };
 
 struct CliCommand {
     std::string_view name;
-    std::string_view usage;     // the arguments, as shown by "help"
+    std::string_view usage; // the arguments, as shown by "help"
     std::string_view summary;
     // Commands that work on the device (its folders and preferences) get
     // the program's start-up first: the registry key chain is made.

@@ -10,10 +10,10 @@
 // decimal, texts as they are, the font as "Face name,height,weight".
 struct PreferenceDescriptor {
     std::string_view name;
-    std::string_view kind;          // "dword", "string" or "font"
-    std::string_view defaultText;   // empty for the font, which has no default
-    std::optional<std::string> (*read)();   // none when the value is missing
-    bool (*write)(std::string_view text);   // false for an unusable text or a failed write
+    std::string_view kind;                // "dword", "string" or "font"
+    std::string_view defaultText;         // empty for the font, which has no default
+    std::optional<std::string> (*read)(); // none when the value is missing
+    bool (*write)(std::string_view text); // false for an unusable text or a failed write
 };
 
 std::span<const PreferenceDescriptor> AllPreferences();

@@ -9,15 +9,24 @@
 // One argument of a message text: a number or a text.
 class FormatArgument {
 public:
-    FormatArgument(int value) : m_value(static_cast<std::int64_t>(value)) { }
-    FormatArgument(long value) : m_value(static_cast<std::int64_t>(value)) { }
-    FormatArgument(long long value) : m_value(static_cast<std::int64_t>(value)) { }
-    FormatArgument(unsigned value) : m_value(static_cast<std::int64_t>(value)) { }
-    FormatArgument(unsigned long value) : m_value(static_cast<std::int64_t>(value)) { }
-    FormatArgument(unsigned long long value) : m_value(static_cast<std::int64_t>(value)) { }
-    FormatArgument(std::string_view text) : m_value(std::string(text)) { }
-    FormatArgument(const std::string& text) : m_value(text) { }
-    FormatArgument(const char* text) : m_value(std::string(text ? text : "")) { }
+    FormatArgument(int value)
+        : m_value(static_cast<std::int64_t>(value)) { }
+    FormatArgument(long value)
+        : m_value(static_cast<std::int64_t>(value)) { }
+    FormatArgument(long long value)
+        : m_value(static_cast<std::int64_t>(value)) { }
+    FormatArgument(unsigned value)
+        : m_value(static_cast<std::int64_t>(value)) { }
+    FormatArgument(unsigned long value)
+        : m_value(static_cast<std::int64_t>(value)) { }
+    FormatArgument(unsigned long long value)
+        : m_value(static_cast<std::int64_t>(value)) { }
+    FormatArgument(std::string_view text)
+        : m_value(std::string(text)) { }
+    FormatArgument(const std::string& text)
+        : m_value(text) { }
+    FormatArgument(const char* text)
+        : m_value(std::string(text ? text : "")) { }
 
     bool IsText() const { return std::holds_alternative<std::string>(m_value); }
     std::int64_t Number() const { return IsText() ? 0 : std::get<std::int64_t>(m_value); }

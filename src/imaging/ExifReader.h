@@ -6,11 +6,11 @@
 
 // What the program takes from an EXIF block.
 struct ExifInfo {
-    bool hasThumbnail { false };      // a JPEG thumbnail of non-zero length
-    uint32_t thumbnailOffset { 0 };   // from the TIFF header
+    bool hasThumbnail { false };    // a JPEG thumbnail of non-zero length
+    uint32_t thumbnailOffset { 0 }; // from the TIFF header
     uint32_t thumbnailLength { 0 };
-    std::string dateTaken;            // DateTimeOriginal, "YYYY:MM:DD HH:MM:SS"
-    std::string description;          // ImageDescription
+    std::string dateTaken;   // DateTimeOriginal, "YYYY:MM:DD HH:MM:SS"
+    std::string description; // ImageDescription
     std::string make;
     std::string model;
     std::string userComment;

@@ -13,11 +13,11 @@ enum class Rotation : uint8_t {
 // Which picture of a file to decode, how, and where the result goes.
 struct FittingDecision {
     bool useExifThumbnail { false };
-    int scale { 0 };                 // decode at 1/2^scale
+    int scale { 0 }; // decode at 1/2^scale
     Rotation rotation { Rotation::None };
-    int sourceWidth { 0 };           // the picture as fitted (rotated)
+    int sourceWidth { 0 }; // the picture as fitted (rotated)
     int sourceHeight { 0 };
-    Rect result;                     // where the picture is drawn
+    Rect result; // where the picture is drawn
 };
 
 // The size an EXIF thumbnail is taken to have when fitting.

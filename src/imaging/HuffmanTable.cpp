@@ -16,7 +16,7 @@ void HuffmanTable::Build(Class tableClass, const uint8_t counts[16], const uint8
         m_maxCode[length] = -1;
         for (int i = 0; i < lengthCount && index < symbolCount; ++i, ++index, ++code) {
             if (code >= (1u << length))
-                break;   // an oversubscribed table: the rest can't be codes
+                break; // an oversubscribed table: the rest can't be codes
             m_maxCode[length] = static_cast<int32_t>(code);
             if (length > LookaheadBits)
                 continue;

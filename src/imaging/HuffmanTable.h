@@ -11,7 +11,10 @@ public:
     static constexpr int LookaheadBits = 10;
     static constexpr int LookaheadSize = 1 << LookaheadBits;
 
-    enum class Class { Dc, Ac };
+    enum class Class {
+        Dc,
+        Ac
+    };
 
     // counts[i]: codes of length i + 1; symbols in code order. Codes that
     // would not fit the code space are left out (they can't be decoded).
@@ -39,9 +42,9 @@ public:
 
 private:
     int32_t m_fast[LookaheadSize] {};
-    uint16_t m_lookup[LookaheadSize] {};   // length << 8 | symbol; 0: longer code
+    uint16_t m_lookup[LookaheadSize] {}; // length << 8 | symbol; 0: longer code
     uint16_t m_skip[LookaheadSize] {};
-    int32_t m_maxCode[18] {};              // largest code of each length, -1 if none
+    int32_t m_maxCode[18] {}; // largest code of each length, -1 if none
     int32_t m_valueOffset[17] {};
     uint8_t m_symbols[256] {};
     bool m_defined { false };

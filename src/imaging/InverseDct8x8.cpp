@@ -9,6 +9,8 @@
 // 16384 * s(row) * s(column), s(0) = 1, s(k) = sqrt(2) * cos(k * pi / 16):
 // folding these into the quantisation values leaves the AAN transform with
 // five multiplications per eight points.
+// Tables keep their rows as the standard prints them.
+// clang-format off
 static constexpr int32_t AanScales[64] = {
     16384, 22725, 21407, 19266, 16384, 12873, 8867, 4520,
     22725, 31521, 29692, 26722, 22725, 17855, 12299, 6270,
@@ -19,6 +21,7 @@ static constexpr int32_t AanScales[64] = {
     8867, 12299, 11585, 10426, 8867, 6967, 4799, 2446,
     4520, 6270, 5906, 5315, 4520, 3552, 2446, 1247,
 };
+// clang-format on
 
 int32_t AanQuantScale(int32_t quant, int naturalPosition)
 {
@@ -82,7 +85,7 @@ static inline void Aan8(Int32x4* v)
 VBX_SIMD_CLONES
 void InverseDct8x8(const int16_t* block, uint8_t* out, int stride)
 {
-    Int32x4 left[8], right[8];   // lanes 0-3 and 4-7 of each row
+    Int32x4 left[8], right[8]; // lanes 0-3 and 4-7 of each row
     for (int k = 0; k < 8; ++k) {
         left[k] = LoadInt16x4(block + k * 8);
         right[k] = LoadInt16x4(block + k * 8 + 4);
@@ -90,7 +93,7 @@ void InverseDct8x8(const int16_t* block, uint8_t* out, int stride)
     Aan8(left);
     Aan8(right);
     // left[x] holds picture rows 0-3 at column x, right[x] rows 4-7.
-    Int32x4 top[8], bottom[8];   // top[y]: columns 0-3 ... after the transpose
+    Int32x4 top[8], bottom[8]; // top[y]: columns 0-3 ... after the transpose
     for (int x = 0; x < 8; x += 4) {
         Int32x4 a = left[x], b = left[x + 1], c = left[x + 2], d = left[x + 3];
         Transpose4x4(a, b, c, d);

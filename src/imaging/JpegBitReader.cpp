@@ -132,7 +132,7 @@ void JpegBitReader::Restart()
         }
         uint8_t code = *m_source.Cursor();
         if (code == 0 || code == 0xFF)
-            continue;   // stuffed byte, or fill before the marker
+            continue; // stuffed byte, or fill before the marker
         if (code >= 0xD0 && code <= 0xD7) {
             m_source.SetCursor(m_source.Cursor() + 1);
             m_stopped = false;

@@ -64,7 +64,7 @@ private:
     int NextByteSlow(bool& atMarker);
 
     JpegSource& m_source;
-    uint64_t m_bits { 0 };   // left-aligned
+    uint64_t m_bits { 0 }; // left-aligned
     int m_count { 0 };
     int m_paddingBits { 0 };
     bool m_stopped { false };

@@ -69,7 +69,7 @@ private:
     bool m_readingThumbnail { false };
     JpegFrame m_frame;
     ExifInfo m_exif;
-    uint64_t m_exifTiffOffset { 0 };   // where the EXIF block's TIFF header is
+    uint64_t m_exifTiffOffset { 0 }; // where the EXIF block's TIFF header is
     uint16_t m_restartInterval { 0 };
     std::unique_ptr<Tables> m_tables;
 };

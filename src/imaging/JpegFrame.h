@@ -6,7 +6,7 @@
 
 struct JpegComponent {
     uint8_t id { 0 };
-    uint8_t horizontal { 1 };   // sampling factors
+    uint8_t horizontal { 1 }; // sampling factors
     uint8_t vertical { 1 };
     uint8_t quantTable { 0 };
 };
@@ -19,7 +19,7 @@ struct JpegFrame {
 };
 
 struct JpegScanComponent {
-    int frameIndex { 0 };       // which frame component
+    int frameIndex { 0 }; // which frame component
     uint8_t dcTable { 0 };
     uint8_t acTable { 0 };
 };

@@ -39,8 +39,8 @@ public:
     ErrorCode Restart(uint64_t offset, uint64_t limit);
 
     // Byte-level reading for the marker segments.
-    int ReadByte();                        // -1 at the end
-    int ReadWord();                        // big-endian 16 bits, -1 at the end
+    int ReadByte(); // -1 at the end
+    int ReadWord(); // big-endian 16 bits, -1 at the end
     bool ReadBytes(uint8_t* destination, size_t count);
     bool Skip(size_t count);
 
@@ -52,12 +52,12 @@ private:
     size_t m_size { 0 };
     // File source.
     File* m_file { nullptr };
-    std::unique_ptr<uint8_t[]> m_buffer;   // one byte of look-back, then a fill
-    uint64_t m_fileOffset { 0 };           // where the next fill comes from
+    std::unique_ptr<uint8_t[]> m_buffer; // one byte of look-back, then a fill
+    uint64_t m_fileOffset { 0 };         // where the next fill comes from
     uint64_t m_limit { 0 };
 
-    const uint8_t* m_windowStart { nullptr };  // first byte of the current fill
-    uint64_t m_windowOffset { 0 };             // its offset in the source
+    const uint8_t* m_windowStart { nullptr }; // first byte of the current fill
+    uint64_t m_windowOffset { 0 };            // its offset in the source
     const uint8_t* m_cursor { nullptr };
     const uint8_t* m_end { nullptr };
 };

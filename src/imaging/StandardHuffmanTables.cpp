@@ -4,6 +4,8 @@ namespace {
 
 // The example tables of the JPEG standard (ITU-T T.81, Annex K.3).
 constexpr uint8_t DcLumaCounts[16] = { 0, 1, 5, 1, 1, 1, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0 };
+// Tables keep their rows as the standard prints them.
+// clang-format off
 constexpr uint8_t DcLumaSymbols[] = {
     0x00, 0x01, 0x02, 0x03, 0x04, 0x05, 0x06, 0x07, 0x08, 0x09, 0x0a, 0x0b,
 };
@@ -45,6 +47,7 @@ constexpr uint8_t AcChromaSymbols[] = {
     0xe2, 0xe3, 0xe4, 0xe5, 0xe6, 0xe7, 0xe8, 0xe9, 0xea, 0xf2, 0xf3, 0xf4,
     0xf5, 0xf6, 0xf7, 0xf8, 0xf9, 0xfa,
 };
+// clang-format on
 
 struct StandardTables {
     HuffmanTable dc[2];

@@ -8,7 +8,7 @@
 struct YccTables {
     int16_t crToRed[256];
     int16_t cbToBlue[256];
-    int32_t crToGreen[256];   // 16.16, rounding included in cbToGreen
+    int32_t crToGreen[256]; // 16.16, rounding included in cbToGreen
     int32_t cbToGreen[256];
     // Indexed by a channel value + 256 (-256..511): the clamped channel
     // already shifted into its place in an RGB565 pixel.

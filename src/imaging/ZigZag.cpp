@@ -1,5 +1,7 @@
 #include "imaging/JpegFrame.h"
 
+// Tables keep their rows as the standard prints them.
+// clang-format off
 const uint8_t ZigZagToNatural[64 + 16] = {
     0, 1, 8, 16, 9, 2, 3, 10,
     17, 24, 32, 25, 18, 11, 4, 5,
@@ -26,3 +28,4 @@ const uint8_t ZigZagToTransposed[64 + 16] = {
     63, 63, 63, 63, 63, 63, 63, 63,
     63, 63, 63, 63, 63, 63, 63, 63,
 };
+// clang-format on

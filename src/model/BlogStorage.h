@@ -30,11 +30,11 @@ class Stream;
 class BlogStorage : public SerializableObject {
 public:
     // Status filter values; any other value lets nothing pass.
-    static constexpr std::uint16_t kStatusAll = 0;            // not hidden
-    static constexpr std::uint16_t kStatusPending = 1;        // pending, not hidden
-    static constexpr std::uint16_t kStatusPublished = 2;      // not pending, not hidden
-    static constexpr std::uint16_t kStatusPublishedByMe = 3;  // ... and posted by the user
-    static constexpr std::uint16_t kStatusEverything = 255;   // hidden entries too
+    static constexpr std::uint16_t kStatusAll = 0;           // not hidden
+    static constexpr std::uint16_t kStatusPending = 1;       // pending, not hidden
+    static constexpr std::uint16_t kStatusPublished = 2;     // not pending, not hidden
+    static constexpr std::uint16_t kStatusPublishedByMe = 3; // ... and posted by the user
+    static constexpr std::uint16_t kStatusEverything = 255;  // hidden entries too
     // The shown index of an entry that is not in the store.
     static constexpr std::uint32_t kNotInStore = 65535;
 
@@ -72,8 +72,7 @@ public:
     // date (unless 0), this title and (when given) this caption; texts
     // compare without regard to case.
     virtual BlogEntry* FindLocalEntry(std::uint32_t categoryId, std::string_view title,
-        std::optional<std::string_view> caption, std::uint32_t postDate) const
-        = 0;
+        std::optional<std::string_view> caption, std::uint32_t postDate) const = 0;
     virtual BlogComment* GetFirstPendingComment() const = 0;
     // The first comment without a comment id on that entry, with this date
     // (unless 0) and (when given) this text, compared without regard to case.

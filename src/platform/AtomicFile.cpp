@@ -49,7 +49,7 @@ ErrorOr<AtomicFile> AtomicFile::Begin(const std::string& targetPath, unsigned pe
         return ErrorOr<AtomicFile>::FromError(ErrorCodeFromErrno(errno));
 
     mode_t mode = permissions & ~CurrentUmask();
-    struct stat existing {};
+    struct stat existing { };
     if (::stat(targetPath.c_str(), &existing) == 0)
         mode = existing.st_mode & 07777;
     ::fchmod(fd, mode);

@@ -55,11 +55,11 @@ constexpr ErrorCode NetworkDnsFailure = 4666;
 constexpr ErrorCode NetworkTooManyConnections = 4687;
 
 constexpr ErrorCode LoginRefused = 7000;
-constexpr ErrorCode ServerErrorBase = 8000;     // 8000 + position in the server error list
+constexpr ErrorCode ServerErrorBase = 8000; // 8000 + position in the server error list
 constexpr ErrorCode ServerErrorLast = 8025;
 
 constexpr ErrorCode InvalidJpegPhoto = 10200;
-constexpr ErrorCode AlreadyReported = 10201;    // the user has been told; show nothing more
+constexpr ErrorCode AlreadyReported = 10201; // the user has been told; show nothing more
 constexpr ErrorCode PendingPhotoMissing = 11000;
 
 constexpr ErrorCode NoResponse = 65535;
@@ -80,7 +80,7 @@ constexpr ErrorCode JpegBadScanHeader = static_cast<ErrorCode>(-212);
 constexpr ErrorCode JpegUnknownScanComponent = static_cast<ErrorCode>(-213);
 constexpr ErrorCode JpegArithmetic = static_cast<ErrorCode>(-215);
 constexpr ErrorCode JpegUnexpectedMarker = static_cast<ErrorCode>(-216);
-constexpr ErrorCode JpegInvalid = static_cast<ErrorCode>(-217);   // no SOI
+constexpr ErrorCode JpegInvalid = static_cast<ErrorCode>(-217); // no SOI
 constexpr ErrorCode JpegUnsupportedFrame = static_cast<ErrorCode>(-218);
 constexpr ErrorCode JpegQuantTableShort = static_cast<ErrorCode>(-219);
 constexpr ErrorCode JpegBadComponentCount = static_cast<ErrorCode>(-225);

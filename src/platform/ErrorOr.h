@@ -19,8 +19,7 @@ public:
 
     // Arithmetic values would convert silently from a code, so they must use
     // FromError() instead.
-    ErrorOr(ErrorCode error)
-        requires(!std::is_arithmetic_v<T>)
+    ErrorOr(ErrorCode error) requires(!std::is_arithmetic_v<T>)
         : m_storage(error)
     {
         assert(error != Error::Success);

@@ -45,7 +45,7 @@ ErrorOr<File> File::Open(const std::string& path, Mode mode, unsigned permission
     if (fd < 0)
         return ErrorOr<File>::FromError(ErrorCodeFromErrno(errno));
     // Directories open fine for reading on Linux; callers want files only.
-    struct stat st {};
+    struct stat st { };
     if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
         ::close(fd);
         return ErrorOr<File>::FromError(Error::AccessDenied);
@@ -123,7 +123,7 @@ ErrorOr<uint64_t> File::Seek(uint64_t offset)
 
 ErrorOr<uint64_t> File::Size() const
 {
-    struct stat st {};
+    struct stat st { };
     if (::fstat(m_fd, &st) != 0)
         return ErrorOr<uint64_t>::FromError(ErrorCodeFromErrno(errno));
     return static_cast<uint64_t>(st.st_size);

@@ -11,10 +11,10 @@
 class File {
 public:
     enum class Mode {
-        Read,              // existing file, read only
-        ReadWrite,         // existing file, read and write
-        CreateReadWrite,   // create or truncate, read and write
-        CreateNew,         // create; fails when the file exists
+        Read,            // existing file, read only
+        ReadWrite,       // existing file, read and write
+        CreateReadWrite, // create or truncate, read and write
+        CreateNew,       // create; fails when the file exists
     };
 
     File() = default;

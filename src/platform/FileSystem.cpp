@@ -19,19 +19,19 @@ static bool StatPath(const std::string& path, struct stat& st)
 
 bool PathExists(const std::string& path)
 {
-    struct stat st {};
+    struct stat st { };
     return StatPath(path, st);
 }
 
 bool IsDirectory(const std::string& path)
 {
-    struct stat st {};
+    struct stat st { };
     return StatPath(path, st) && S_ISDIR(st.st_mode);
 }
 
 bool IsRegularFile(const std::string& path)
 {
-    struct stat st {};
+    struct stat st { };
     return StatPath(path, st) && S_ISREG(st.st_mode);
 }
 
@@ -89,7 +89,7 @@ ErrorCode CopyFile(const std::string& from, const std::string& to)
             return error;
     }
     // A photo's date is its file's last-write time, so a copy keeps it.
-    struct stat st {};
+    struct stat st { };
     if (::fstat(source->Descriptor(), &st) == 0) {
         timespec times[2] = { st.st_atim, st.st_mtim };
         ::futimens(target->GetFile().Descriptor(), times);
@@ -114,8 +114,8 @@ ErrorCode MoveFile(const std::string& from, const std::string& to)
 
 bool IsSameFile(const std::string& a, const std::string& b)
 {
-    struct stat first {};
-    struct stat second {};
+    struct stat first { };
+    struct stat second { };
     return StatPath(a, first) && StatPath(b, second) && first.st_dev == second.st_dev && first.st_ino == second.st_ino;
 }
 
@@ -137,7 +137,7 @@ ErrorOr<std::vector<DirectoryEntry>> ListFolder(const std::string& path)
 
 ErrorOr<uint64_t> FileSizeOf(const std::string& path)
 {
-    struct stat st {};
+    struct stat st { };
     if (!StatPath(path, st))
         return ErrorOr<uint64_t>::FromError(ErrorCodeFromErrno(errno));
     return static_cast<uint64_t>(st.st_size);
@@ -145,7 +145,7 @@ ErrorOr<uint64_t> FileSizeOf(const std::string& path)
 
 ErrorOr<std::time_t> LastWriteTimeOf(const std::string& path)
 {
-    struct stat st {};
+    struct stat st { };
     if (!StatPath(path, st))
         return ErrorOr<std::time_t>::FromError(ErrorCodeFromErrno(errno));
     return st.st_mtime;

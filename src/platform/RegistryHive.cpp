@@ -366,7 +366,7 @@ RegistryHive& RegistryHive::CurrentUser()
 
 RegistryHive::FileIdentity RegistryHive::IdentityOf(const std::string& path)
 {
-    struct stat st {};
+    struct stat st { };
     if (::stat(path.c_str(), &st) != 0)
         return {};
     return { static_cast<uint64_t>(st.st_dev), static_cast<uint64_t>(st.st_ino), static_cast<uint64_t>(st.st_size),

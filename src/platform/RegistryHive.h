@@ -10,9 +10,9 @@
 
 // Value types as the registry numbers them.
 namespace RegistryType {
-constexpr std::uint32_t String = 1;   // REG_SZ: UTF-16LE with its terminating zero
-constexpr std::uint32_t Binary = 3;   // REG_BINARY
-constexpr std::uint32_t DWord = 4;    // REG_DWORD: 4 bytes little-endian
+constexpr std::uint32_t String = 1; // REG_SZ: UTF-16LE with its terminating zero
+constexpr std::uint32_t Binary = 3; // REG_BINARY
+constexpr std::uint32_t DWord = 4;  // REG_DWORD: 4 bytes little-endian
 }
 
 struct RegistryValue {
@@ -53,7 +53,7 @@ public:
 
 private:
     struct Key {
-        std::string path;   // as first written
+        std::string path;                                                    // as first written
         std::map<std::string, std::pair<std::string, RegistryValue>> values; // lower-case name -> (name, value)
     };
 

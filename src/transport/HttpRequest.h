@@ -15,14 +15,14 @@ struct HttpRequest {
     static constexpr std::size_t kMaxExtraHeaders = 4;
 
     std::string method { "GET" };
-    std::optional<std::string> httpVersion;   // none means "1.1"
-    std::uint16_t secure { 0 };               // 1 asks for HTTPS
-    std::string host;                         // the name to connect to, without port
+    std::optional<std::string> httpVersion; // none means "1.1"
+    std::uint16_t secure { 0 };             // 1 asks for HTTPS
+    std::string host;                       // the name to connect to, without port
     std::uint16_t port { 80 };
-    std::string path;                         // empty means "/"
+    std::string path; // empty means "/"
     // Each holds one header line without its CR LF.
     std::array<std::unique_ptr<Stream>, kMaxExtraHeaders> extraHeaders;
-    std::optional<std::string> contentType;   // none means "text"
+    std::optional<std::string> contentType; // none means "text"
     std::unique_ptr<Stream> body;
     // Without a callback the request is never cancelled.
     ProgressCallback progressCallback { nullptr };

@@ -11,7 +11,7 @@
 class HttpResponse {
 public:
     ErrorCode code { 0 };
-    std::uint32_t bodyOffset { 0 };   // 0 until GetBody has found it
+    std::uint32_t bodyOffset { 0 }; // 0 until GetBody has found it
     std::unique_ptr<Stream> stream;
 };
 

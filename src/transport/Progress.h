@@ -34,11 +34,11 @@ StringId ProgressStepStringId(ProgressStep step);
 
 // What an operation reports through the progress callback.
 struct ProgressRecord {
-    ErrorCode code { 0 };                 // 0 for a step, the failure for an error report
+    ErrorCode code { 0 }; // 0 for a step, the failure for an error report
     const HttpResponse* response { nullptr };
     ProgressStep step { ProgressStep::Synchronizing };
-    const char* detail { nullptr };       // the name of the record the step works on
-    std::uint16_t done { 0 };             // place in a series; 0 outside one
+    const char* detail { nullptr }; // the name of the record the step works on
+    std::uint16_t done { 0 };       // place in a series; 0 outside one
     std::uint16_t total { 0 };
 };
 

@@ -59,8 +59,8 @@ std::uint32_t ProbeWiderNetwork()
 std::uint32_t HresultFromErrno(int errnoValue)
 {
     std::uint32_t code = errnoValue == ENETUNREACH ? kNetworkUnreachable
-        : errnoValue == EHOSTUNREACH              ? kHostUnreachable
-                                                  : ErrorCodeFromErrno(errnoValue);
+        : errnoValue == EHOSTUNREACH               ? kHostUnreachable
+                                                   : ErrorCodeFromErrno(errnoValue);
     return 0x80070000u | (code & 0xFFFFu);
 }
 

@@ -32,11 +32,8 @@ TEST(CliInspect, PrintsEveryFieldOfAStoreInFileOrder)
     ASSERT_EQ(result.status, 0) << result.err;
     auto json = nlohmann::ordered_json::parse(result.out);
 
-    EXPECT_EQ(Keys(json), (std::vector<std::string> { "format_version", "blog", "download_stamp", "status_filter", "category_filter", "entries",
-                              "categories", "comments", "deleted_entries", "deleted_categories", "deleted_comments" }));
-    EXPECT_EQ(Keys(json["blog"]), (std::vector<std::string> { "owner_id", "group_blog", "url_name", "string2", "string3", "title", "subtitle",
-                                      "view_password", "hidden", "read_only", "comments_allowed", "upload_size", "download_size", "limit_entries",
-                                      "entry_limit", "delete_after_upload", "last_flag", "settings_modified" }));
+    EXPECT_EQ(Keys(json), (std::vector<std::string> { "format_version", "blog", "download_stamp", "status_filter", "category_filter", "entries", "categories", "comments", "deleted_entries", "deleted_categories", "deleted_comments" }));
+    EXPECT_EQ(Keys(json["blog"]), (std::vector<std::string> { "owner_id", "group_blog", "url_name", "string2", "string3", "title", "subtitle", "view_password", "hidden", "read_only", "comments_allowed", "upload_size", "download_size", "limit_entries", "entry_limit", "delete_after_upload", "last_flag", "settings_modified" }));
     EXPECT_EQ(json["format_version"], 1);
     EXPECT_EQ(json["download_stamp"], 1234567);
     EXPECT_EQ(json["status_filter"], 2);
@@ -53,9 +50,7 @@ TEST(CliInspect, PrintsEveryFieldOfAStoreInFileOrder)
 
     ASSERT_EQ(json["entries"].size(), 2u);
     auto& entry = json["entries"][0];
-    EXPECT_EQ(Keys(entry), (std::vector<std::string> { "server_id", "category_id", "poster_id", "title", "caption", "author", "thumbnail_url",
-                               "photo_url", "source_url", "post_date", "taken_date", "file_size", "width", "height", "photo_state", "state2",
-                               "status_bits", "photo_path", "pending", "unconfirmed", "thumbnail_size", "thumbnail_sha1" }));
+    EXPECT_EQ(Keys(entry), (std::vector<std::string> { "server_id", "category_id", "poster_id", "title", "caption", "author", "thumbnail_url", "photo_url", "source_url", "post_date", "taken_date", "file_size", "width", "height", "photo_state", "state2", "status_bits", "photo_path", "pending", "unconfirmed", "thumbnail_size", "thumbnail_sha1" }));
     EXPECT_EQ(entry["server_id"], 501);
     EXPECT_EQ(entry["post_date"], 3000000000u);
     EXPECT_EQ(entry["state2"], 9);
@@ -84,8 +79,7 @@ TEST(CliInspect, PrintsAUserFile)
     auto result = RunCli({ "inspect", path });
     ASSERT_EQ(result.status, 0) << result.err;
     auto json = nlohmann::ordered_json::parse(result.out);
-    EXPECT_EQ(Keys(json), (std::vector<std::string> { "format_version", "user_id", "email", "password", "pro_account", "photo_quota",
-                              "blog_url_names", "remote_blog_names" }));
+    EXPECT_EQ(Keys(json), (std::vector<std::string> { "format_version", "user_id", "email", "password", "pro_account", "photo_quota", "blog_url_names", "remote_blog_names" }));
     EXPECT_EQ(json["format_version"], 0);
     EXPECT_EQ(json["user_id"], 31337);
     EXPECT_EQ(json["pro_account"], 1);
@@ -120,7 +114,7 @@ TEST(CliInspect, ADamagedFileNamesWhatCouldNotBeRead)
         EXPECT_TRUE(Contains(result.err, "in the title of record 2 of 2 in entries")) << result.err;
         EXPECT_EQ(ReadTextFile(path), cut);
     }
-    struct stat st {};
+    struct stat st { };
     EXPECT_NE(::stat((path + ".damaged").c_str(), &st), 0) << "resave leaves a damaged file alone";
 
     std::string user = folder.File("UserInfo.vxu");

@@ -17,7 +17,7 @@ std::string WriteJpeg(const TemporaryFolder& folder, const std::string& name, co
 
 bool Exists(const std::string& path)
 {
-    struct stat st {};
+    struct stat st { };
     return ::stat(path.c_str(), &st) == 0;
 }
 

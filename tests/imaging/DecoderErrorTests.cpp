@@ -55,7 +55,7 @@ namespace {
 struct HeaderFault {
     const char* name;
     ErrorCode expected;
-    bool onlyWhenDecoding;   // after the frame header (the Huffman tables follow it)
+    bool onlyWhenDecoding; // after the frame header (the Huffman tables follow it)
     std::vector<uint8_t> (*damage)(std::vector<uint8_t>);
 };
 
@@ -68,7 +68,7 @@ void Put16(std::vector<uint8_t>& jpeg, size_t at, int value)
 const HeaderFault HeaderFaults[] = {
     { "more than 255 Huffman codes", Error::JpegHuffmanTooManyCodes, true, [](std::vector<uint8_t> j) {
          size_t at = FindSegment(j, 0xC4);
-         j[at + 5 + 15] = 0xFF;   // 255 more codes of length 16
+         j[at + 5 + 15] = 0xFF; // 255 more codes of length 16
          return j;
      } },
     { "Huffman class 2", Error::JpegHuffmanBadTableId, true, [](std::vector<uint8_t> j) {

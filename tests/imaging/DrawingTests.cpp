@@ -28,8 +28,8 @@ TEST(Drawing, CopiesAreClippedAndConverted)
     context.CopyBitmap(-1, 3, 4, 4, source, 0, 0);
     // Source (1, 0) lands at (0, 3); rows past the target's bottom are cut.
     const uint8_t* pixel = target.Row(3);
-    EXPECT_EQ(pixel[2], 64);   // red
-    EXPECT_EQ(pixel[1], 0);    // green
+    EXPECT_EQ(pixel[2], 64); // red
+    EXPECT_EQ(pixel[1], 0);  // green
     EXPECT_EQ(pixel[0], 200 & 0xF8);
     EXPECT_EQ(target.Row(2)[0], 0);
     EXPECT_EQ(target.Row(4)[2 * 4 + 2], 192);

@@ -35,7 +35,7 @@ TEST(Fitting, LandscapeIntoPortraitTurnsUnlessToldNot)
     Rect portrait { 0, 0, 240, 320 };
     FittingDecision turned = DecideFitting(640, 480, false, portrait, 0);
     EXPECT_EQ(turned.rotation, Rotation::Clockwise);
-    EXPECT_EQ(turned.scale, 1);   // 240 x 320 fits exactly at 1/2
+    EXPECT_EQ(turned.scale, 1); // 240 x 320 fits exactly at 1/2
     EXPECT_EQ(turned.result, portrait);
     EXPECT_EQ(DecideFitting(640, 480, false, portrait, RotateCounterClockwise).rotation, Rotation::CounterClockwise);
 

@@ -67,7 +67,7 @@ TEST(ScaleRotate565, EnlargingTakesTheNearestPixel)
     Dib source = Numbered(2, 2);
     Dib out = ScaleInto(source, Rotation::None, 5, 3);
     EXPECT_EQ(out.Row16(0)[0], source.Row16(0)[0]);
-    EXPECT_EQ(out.Row16(0)[2], source.Row16(0)[0]);   // (2 * 0.4) >> 16
+    EXPECT_EQ(out.Row16(0)[2], source.Row16(0)[0]); // (2 * 0.4) >> 16
     EXPECT_EQ(out.Row16(0)[3], source.Row16(0)[1]);
     EXPECT_EQ(out.Row16(2)[4], source.Row16(1)[1]);
     // Enlarging one way and shrinking the other still takes nearest pixels.

@@ -63,8 +63,10 @@ TEST(ArchivePrimitives, StringLengthPrefixes)
              { 255, "ffff00" },
              { 256, "ff0001" },
              { 65533, "fffdff" },
-             { 65534, "ffffff" "feff0000" },
-             { 70000, "ffffff" "70110100" },
+             { 65534, "ffffff"
+                      "feff0000" },
+             { 70000, "ffffff"
+                      "70110100" },
          }) {
         std::string text(length, 'x');
         auto bytes = Written([&](ArchiveWriter& w) { w.WriteString(text); });
@@ -82,11 +84,14 @@ TEST(ArchivePrimitives, StringLengthPrefixes)
 TEST(ArchivePrimitives, Utf16StringsCarryTheMarker)
 {
     auto bytes = Written([](ArchiveWriter& w) { w.WriteUtf16String(u"h\u00E9"); });
-    EXPECT_EQ(Hex(bytes, 99), "fffeff02" "6800" "e900");
+    EXPECT_EQ(Hex(bytes, 99), "fffeff02"
+                              "6800"
+                              "e900");
 
     std::u16string longText(300, u'\u4E2D');
     bytes = Written([&](ArchiveWriter& w) { w.WriteUtf16String(longText); });
-    EXPECT_EQ(Hex(bytes, 6), "fffeff" "ff2c01");
+    EXPECT_EQ(Hex(bytes, 6), "fffeff"
+                             "ff2c01");
     ArchiveReader reader(Bytes(bytes));
     EXPECT_EQ(reader.ReadUtf16String("name"), longText);
     EXPECT_FALSE(reader.Failed());
@@ -123,7 +128,10 @@ TEST(ArchivePrimitives, CountsAndBooleans)
         w.WriteCount(65534);
         w.WriteCount(65535);
     });
-    EXPECT_EQ(Hex(bytes, 99), "0000" "feff" "ffff" "ffff0000");
+    EXPECT_EQ(Hex(bytes, 99), "0000"
+                              "feff"
+                              "ffff"
+                              "ffff0000");
 
     auto flags = ByteBuilder().U8(0).U8(1).U8(2).U8(255).Bytes();
     ArchiveReader reader(Bytes(flags));
@@ -138,11 +146,11 @@ TEST(ArchiveTags, ClassesAndObjectsShareOneNumbering)
     const RuntimeClass& entry = CWinBlogEntry::Class();
     const RuntimeClass& album = CWinBlogAlbum::Class();
     auto bytes = Written([&](ArchiveWriter& w) {
-        w.WriteObjectTag(entry);   // class 1, object 2
-        w.WriteObjectTag(entry);   // object 3
-        w.WriteObjectTag(album);   // class 4, object 5
-        w.WriteObjectTag(entry);   // object 6
-        w.WriteObjectTag(album);   // object 7
+        w.WriteObjectTag(entry); // class 1, object 2
+        w.WriteObjectTag(entry); // object 3
+        w.WriteObjectTag(album); // class 4, object 5
+        w.WriteObjectTag(entry); // object 6
+        w.WriteObjectTag(album); // object 7
     });
     auto expected = ByteBuilder().NewClass("CWinBlogEntry").ClassRef(1).NewClass("CWinBlogAlbum").ClassRef(1).ClassRef(4).Bytes();
     EXPECT_EQ(bytes, expected);
@@ -165,7 +173,7 @@ TEST(ArchiveTags, ClassNumbersFrom32767UseTheLongForm)
     auto bytes = Written([&](ArchiveWriter& w) {
         for (int i = 0; i < kEntries; ++i)
             w.WriteObjectTag(entry);
-        w.WriteObjectTag(album);   // class 40002
+        w.WriteObjectTag(album); // class 40002
         w.WriteObjectTag(album);
     });
     ByteBuilder expected;

@@ -84,7 +84,8 @@ TEST(DamagedStore, EveryShortenedFileIsReportedAndLeftAlone)
         // What was read completely is kept; the rest keeps its defaults.
         EXPECT_EQ(store->GetBlogInfo().GetUrlName(), length < EndOfUrlName() ? "Fallback" : "trips") << length;
         EXPECT_EQ(store->GetDownloadStamp(), 0u) << length;
-        size_t entries = length < EndOfEntry(1) ? 0 : length < EndOfEntry(2) ? 1 : 2;
+        size_t entries = length < EndOfEntry(1) ? 0 : length < EndOfEntry(2) ? 1
+                                                                             : 2;
         ASSERT_EQ(store->GetEntries().GetSize(), entries) << length;
         if (entries > 0) {
             ExpectEntry(*store->GetEntries().GetAt(0), Sample::PublishedEntry());
@@ -101,7 +102,7 @@ TEST(DamagedStore, TheReportNamesTheFieldAndRecord)
 {
     SandboxDevice device;
     std::string path = device.Path("trips.vxl");
-    size_t cut = EndOfEntry(1) + 2 + 12 + 3;   // inside the title of the second entry
+    size_t cut = EndOfEntry(1) + 2 + 12 + 3; // inside the title of the second entry
     WriteTextFile(path, Sample::StoreFile().substr(0, cut));
     auto [store, error] = LoadFile(path);
     ASSERT_TRUE(store->GetLoadDamage());

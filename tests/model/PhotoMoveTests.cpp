@@ -183,7 +183,7 @@ struct ForeignFolder {
 
 dev_t DeviceOf(const std::string& path)
 {
-    struct stat st {};
+    struct stat st { };
     return ::stat(path.c_str(), &st) == 0 ? st.st_dev : 0;
 }
 

@@ -144,7 +144,8 @@ TEST(BlogAlbum, DefaultsCopiesAndLocalIds)
     album.SetUnconfirmed(true);
     CWinBlogAlbum copy;
     copy.CopyFrom(album);
-    EXPECT_EQ(copy.GetName(), "\xC3\x9C" "ber");
+    EXPECT_EQ(copy.GetName(), "\xC3\x9C"
+                              "ber");
     EXPECT_TRUE(copy.IsUnconfirmed());
     copy.ClearUnconfirmed();
     EXPECT_FALSE(copy.IsUnconfirmed());

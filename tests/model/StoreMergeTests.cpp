@@ -248,11 +248,11 @@ TEST(StoreComments, CurrentEntryLocalCommentsAndDeletion)
 TEST(StoreReconcile, SweepsRemoveOnlyPublishedRecordsTheListingLacks)
 {
     CWinBlogStorage store("/nowhere", "sweep");
-    store.InsertEntry(NewTestEntry(store, 1, 50));           // listed
-    store.InsertEntry(NewTestEntry(store, 2, 40));           // gone from the service
-    store.InsertEntry(NewTestEntry(store, 3, 30, true));     // gone, but changed here
-    store.InsertEntry(NewTestEntry(store, 0, 20, true));     // made here
-    store.InsertEntry(NewTestEntry(store, 4, 10));           // gone
+    store.InsertEntry(NewTestEntry(store, 1, 50));       // listed
+    store.InsertEntry(NewTestEntry(store, 2, 40));       // gone from the service
+    store.InsertEntry(NewTestEntry(store, 3, 30, true)); // gone, but changed here
+    store.InsertEntry(NewTestEntry(store, 0, 20, true)); // made here
+    store.InsertEntry(NewTestEntry(store, 4, 10));       // gone
     store.SetFilters(BlogIds::AllCategories, BlogStorage::kStatusEverything);
     EXPECT_EQ(store.GetShownEntryCount(), 5u);
 

@@ -80,7 +80,7 @@ TEST(UserFile, ANewFileIsReadableByTheUserOnly)
     std::vector<std::string> names { "one", "tw\xC3\xB6" };
     user.SetRemoteBlogNames(names);
     ASSERT_EQ(user.Save(), Error::Success);
-    struct stat st {};
+    struct stat st { };
     ASSERT_EQ(::stat(UserFilePath().c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0600u);
 

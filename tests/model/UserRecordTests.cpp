@@ -219,10 +219,10 @@ TEST(AccountRefresh, SubscribesNewBlogsAndOffersTheUnlistedOnesForUnsubscribing)
     account.subscriptionUrlNames = { "second", "fourth" };
     account.remoteBlogNames = std::vector<std::string> { "Elsewhere" };
     auto& interaction = device.Interaction();
-    interaction.ScriptAnswer(true);   // subscribe to fourth
-    interaction.ScriptAnswer(true);   // unsubscribe from first
-    interaction.ScriptAnswer(false);  // ... keeping its photos
-    interaction.ScriptAnswer(false);  // but not from third
+    interaction.ScriptAnswer(true);  // subscribe to fourth
+    interaction.ScriptAnswer(true);  // unsubscribe from first
+    interaction.ScriptAnswer(false); // ... keeping its photos
+    interaction.ScriptAnswer(false); // but not from third
 
     EXPECT_TRUE(user.ReconcileAccount(account)) << "third was kept against the account";
     EXPECT_EQ(Asked(device), (std::vector<std::string> {

@@ -30,7 +30,7 @@ TEST(AtomicFile, NewFilesTakeTheRequestedModeAndReplacementsKeepTheirs)
     TemporaryFolder folder;
     std::string secret = folder.File("UserInfo.vxu");
     ASSERT_EQ(WriteFileAtomically(secret, "x", 1, 0600), Error::Success);
-    struct stat st {};
+    struct stat st { };
     ASSERT_EQ(::stat(secret.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0600u);
 

@@ -12,9 +12,11 @@ TEST(CodePage, ConvertsBothWaysIncludingSurrogatePairs)
 
 TEST(CodePage, MalformedInputBecomesReplacementCharacters)
 {
-    EXPECT_EQ(Utf8ToUtf16("a\xFF" "b"), u"a\uFFFDb");
-    EXPECT_EQ(Utf8ToUtf16("\xC3"), u"\uFFFD");                 // ends inside a sequence
-    EXPECT_EQ(Utf8ToUtf16("\xC0\xAF"), u"\uFFFD");             // overlong
-    EXPECT_EQ(Utf8ToUtf16("\xED\xA0\x80"), u"\uFFFD");         // encoded surrogate
+    EXPECT_EQ(Utf8ToUtf16("a\xFF"
+                          "b"),
+        u"a\uFFFDb");
+    EXPECT_EQ(Utf8ToUtf16("\xC3"), u"\uFFFD");         // ends inside a sequence
+    EXPECT_EQ(Utf8ToUtf16("\xC0\xAF"), u"\uFFFD");     // overlong
+    EXPECT_EQ(Utf8ToUtf16("\xED\xA0\x80"), u"\uFFFD"); // encoded surrogate
     EXPECT_EQ(Utf16ToUtf8(std::u16string(1, char16_t(0xD800))), "\xEF\xBF\xBD");
 }

@@ -18,11 +18,11 @@
 class HttpTestServer {
 public:
     struct Request {
-        std::string head;            // request line and headers with the blank line
-        std::string body;            // as far as it arrived (unless bodies are not kept)
+        std::string head; // request line and headers with the blank line
+        std::string body; // as far as it arrived (unless bodies are not kept)
         std::uint64_t bodyLength { 0 };
-        bool complete { false };     // the whole announced body arrived
-        int connection { 0 };        // 1 for the first connection accepted, ...
+        bool complete { false }; // the whole announced body arrived
+        int connection { 0 };    // 1 for the first connection accepted, ...
 
         std::string RequestLine() const { return head.substr(0, head.find("\r\n")); }
         std::string Bytes() const { return head + body; }
@@ -74,7 +74,11 @@ public:
     static Response Raw(std::string bytes);
 
 private:
-    enum class Received { Data, ClientClosed, ShuttingDown };
+    enum class Received {
+        Data,
+        ClientClosed,
+        ShuttingDown
+    };
 
     void AcceptLoop();
     void Serve(int socket, int connection);

@@ -10,7 +10,7 @@
 struct RgbPicture {
     int width { 0 };
     int height { 0 };
-    std::vector<uint8_t> rgb;   // red, green, blue per pixel, rows top-down
+    std::vector<uint8_t> rgb; // red, green, blue per pixel, rows top-down
 };
 
 // A picture with the statistics of a photograph: soft shading, a few hard
@@ -19,13 +19,13 @@ RgbPicture MakePhotoLikePicture(int width, int height, uint32_t seed);
 
 struct JpegOptions {
     int quality { 90 };
-    int lumaHorizontal { 2 };   // sampling of the first component
+    int lumaHorizontal { 2 }; // sampling of the first component
     int lumaVertical { 2 };
     bool grey { false };
-    int restartInterval { 0 };  // in MCUs
+    int restartInterval { 0 }; // in MCUs
     bool progressive { false };
     bool arithmetic { false };
-    std::vector<uint8_t> app1;  // written as an APP1 segment when not empty
+    std::vector<uint8_t> app1; // written as an APP1 segment when not empty
 };
 
 std::vector<uint8_t> EncodeJpeg(const RgbPicture& picture, const JpegOptions& options);

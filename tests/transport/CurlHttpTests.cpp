@@ -47,14 +47,17 @@ TEST_F(CurlHttpTest, SendsTheRequestTextHeaderLinesAsTheyAre)
     ASSERT_EQ(received.size(), 1u);
     EXPECT_EQ(received[0].Bytes(),
         "POST /ws/ HTTP/1.1\r\n"
-        "Host: " + server.HostText() + "\r\n"
-        "Content-Type: text/xml; charset=utf-8\r\n"
-        "Content-Length: 7\r\n"
-        "User-Agent: WinCE-PocketPC vellumbrix " + std::string(ProgramVersionText()) + "\r\n"
-        "SOAPAction: \"http://" + server.HostText() + "/ws/GU\"\r\n"
-        "X-Empty:\r\n"
-        "\r\n"
-        "<soap/>");
+        "Host: "
+            + server.HostText() + "\r\n"
+                                  "Content-Type: text/xml; charset=utf-8\r\n"
+                                  "Content-Length: 7\r\n"
+                                  "User-Agent: WinCE-PocketPC vellumbrix "
+            + std::string(ProgramVersionText()) + "\r\n"
+                                                  "SOAPAction: \"http://"
+            + server.HostText() + "/ws/GU\"\r\n"
+                                  "X-Empty:\r\n"
+                                  "\r\n"
+                                  "<soap/>");
 }
 
 TEST_F(CurlHttpTest, BodyGoesUpInPiecesOf2048WithAPollAfterEach)
