@@ -5,6 +5,7 @@
 #include "app/ProgramVersion.h"
 #include "platform/CodePage.h"
 #include "platform/DeviceFolders.h"
+#include "platform/FileSystem.h"
 #include "transport/Sha1.h"
 
 #include <cctype>
@@ -17,6 +18,7 @@ ServiceTest::ServiceTest()
     EXPECT_TRUE(CreatePreferenceKeyChain());
     EXPECT_TRUE(WriteServiceHost(Utf8ToUtf16(server.HostText())));
     EXPECT_TRUE(http.Open(1));
+    EXPECT_EQ(CreateFolderWithParents(DeviceFolders::Current().DataFolder()), Error::Success);
     store = std::make_unique<CWinBlogStorage>(DeviceFolders::Current().DataFolder(), kBlog);
     store->SetUserId(kUserId);
     service.SetStore(store.get());

@@ -22,20 +22,20 @@ public:
     };
     struct Category {
         std::uint32_t id { 0 };
-        std::string name;
-        std::string url;
+        std::string name {};
+        std::string url {};
         bool deleted { false };
     };
     struct Entry {
         std::uint32_t id { 0 };
         std::uint32_t categoryId { 0 };
         std::uint32_t posterId { 77 };
-        std::string title;
-        std::string caption;
+        std::string title {};
+        std::string caption {};
         std::string posterName { "Poster" };
-        std::string sourceUrl;
-        std::string photoUrl;
-        std::string thumbnailUrl;
+        std::string sourceUrl {};
+        std::string photoUrl {};
+        std::string thumbnailUrl {};
         std::string posted { "2006-07-01T10:00:00Z" };
         std::string taken { "2006-07-01T09:00:00Z" };
         bool deleted { false };
@@ -46,7 +46,7 @@ public:
         std::uint32_t authorId { 78 };
         std::string author { "Reader" };
         std::string date { "2006-07-02T10:00:00Z" };
-        std::string text;
+        std::string text {};
         bool deleted { false };
     };
 
