@@ -41,6 +41,11 @@ if [[ "$target" == vbx_jpeg_decoder_fuzzer ]]; then
     seeds+=("$top/tests/data/jpeg-fuzz")
     options+=(-max_len=65536 -timeout=10 -rss_limit_mb=2048)
 fi
+# Changes responses: whole responses of a few records, each merged into a
+# store (and every other one saved) in a few milliseconds.
+if [[ "$target" == vbx_changes_response_fuzzer ]]; then
+    options+=(-max_len=16384 -timeout=10 -rss_limit_mb=2048)
+fi
 
 # The fuzzer's temporary files stay inside the build folder.
 export TMPDIR="$build/tmp"

@@ -1,0 +1,65 @@
+// Every input kept in the changes-response fuzzer's corpus goes through the
+// fuzz target again (which checks the store's rules and its saved copy),
+// and must merge as it did when it was kept: the code, the server's
+// timestamp and the number of categories, entries and comments left, as
+// tests/data/changes-fuzz-outcomes.txt lists them. A new input needs its
+// line: run this test with VBX_RECORD_FUZZ_OUTCOMES set to write the file
+// anew, and look at what changed before keeping it.
+
+#include "../../fuzz/ChangesResponseFuzzer.h"
+#include "support/ScopedEnvironment.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <map>
+#include <sstream>
+#include <string>
+
+namespace {
+
+std::map<std::string, std::string> ReadOutcomes(const std::string& path)
+{
+    std::map<std::string, std::string> outcomes;
+    std::ifstream file(path);
+    std::string line;
+    while (std::getline(file, line)) {
+        std::size_t space = line.find(' ');
+        if (!line.empty() && line[0] != '#' && space != std::string::npos)
+            outcomes[line.substr(0, space)] = line.substr(space + 1);
+    }
+    return outcomes;
+}
+
+}
+
+TEST(ChangesFuzzCorpus, EveryKeptInputMergesAsItDidWhenKept)
+{
+    // Times in the responses are UTC; the store's are local.
+    ScopedTimeZone zone("UTC0");
+    std::string outcomesPath = std::string(VBX_TEST_DATA_DIR) + "/changes-fuzz-outcomes.txt";
+    auto expected = ReadOutcomes(outcomesPath);
+    std::map<std::string, std::string> actual;
+    for (auto& entry : std::filesystem::directory_iterator(VBX_CHANGES_RESPONSE_CORPUS)) {
+        std::ifstream file(entry.path(), std::ios::binary);
+        std::string bytes { std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>() };
+        std::string name = entry.path().filename().string();
+        actual[name] = ProcessChangesInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()).Text();
+    }
+    if (std::getenv("VBX_RECORD_FUZZ_OUTCOMES")) {
+        std::ofstream out(outcomesPath, std::ios::trunc);
+        out << "# input: code timestamp categories entries comments\n";
+        for (auto& [name, outcome] : actual)
+            out << name << ' ' << outcome << '\n';
+        GTEST_SKIP() << "outcomes written to " << outcomesPath;
+    }
+    EXPECT_GE(actual.size(), 10u);
+    for (auto& [name, outcome] : actual) {
+        auto found = expected.find(name);
+        ASSERT_NE(found, expected.end()) << name << " has no expected outcome";
+        EXPECT_EQ(outcome, found->second) << name;
+    }
+    EXPECT_EQ(expected.size(), actual.size()) << "an expected outcome without its input";
+}
