@@ -6,7 +6,6 @@
 // 10,000 entries, never more than 3 times FindText, linear growth.
 
 #include "model/CWinBlogStorage.h"
-#include "platform/DeviceFolders.h"
 #include "service/ChangesResponse.h"
 #include "support/ChangesResponseBuilder.h"
 #include "transport/CurlHttp.h"
@@ -84,15 +83,6 @@ namespace {
 
 using Response = ChangesResponseBuilder;
 
-std::string MakeFolder()
-{
-    const char* base = std::getenv("TMPDIR");
-    std::string pattern = std::string(base && *base ? base : "/tmp") + "/vbx-bench-XXXXXX";
-    if (!::mkdtemp(pattern.data()))
-        std::abort();
-    return pattern;
-}
-
 std::string Words(std::mt19937& random, std::size_t length)
 {
     static constexpr const char* kWords[] = { "the", "sea", "light", "over", "harbour", "morning", "café", "a", "with", "&", "boats",
@@ -143,7 +133,6 @@ std::string MakeResponse(int entries)
 }
 
 struct Fixture {
-    std::string folder { MakeFolder() };
     CurlHttp http;
     std::map<int, std::unique_ptr<LargeStream>> responses;
 
@@ -158,8 +147,6 @@ struct Fixture {
         }
         return *stream;
     }
-
-    ~Fixture() { std::system(("rm -rf '" + folder + "'").c_str()); }
 };
 
 Fixture& TheFixture()
@@ -199,7 +186,8 @@ void BM_ProcessChangesResponse(benchmark::State& state)
     std::int64_t held = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        auto store = std::make_unique<CWinBlogStorage>(fixture.folder, "bench");
+        // Merged in memory: the store is never saved here.
+        auto store = std::make_unique<CWinBlogStorage>();
         response.Seek(0);
         std::int64_t before = g_heapBytes.load();
         g_heapPeak = before;
