@@ -2,8 +2,9 @@
 // blog's store: 2,500 to 20,000 entries with two comments each (10,000
 // entries make about 10 MB). For each size: the time, the peak heap while
 // processing (every allocation is counted), and the ratio to the time of
-// reading the same bytes with FindText alone. Goals: under 1 second for
-// 10,000 entries, never more than 3 times FindText, linear growth.
+// reading the same bytes with FindText alone (both in this thread's CPU
+// time, the fastest of the runs). Goals: under 1 second for 10,000
+// entries, never more than 3 times FindText, linear growth.
 
 #include "model/CWinBlogStorage.h"
 #include "service/ChangesResponse.h"
@@ -16,7 +17,7 @@
 
 #include <algorithm>
 #include <atomic>
-#include <chrono>
+#include <ctime>
 #include <cstdlib>
 #include <malloc.h>
 #include <map>
@@ -155,9 +156,13 @@ Fixture& TheFixture()
     return fixture;
 }
 
-double Seconds(std::chrono::steady_clock::duration duration)
+// The time this thread has run: the machine may be busy with other work,
+// and the ratio to FindText must compare like with like.
+double CpuSeconds()
 {
-    return std::chrono::duration<double>(duration).count();
+    timespec now {};
+    ::clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
 }
 
 // The fastest of a few scans of the whole response for a text it does not
@@ -167,9 +172,9 @@ double FindTextSeconds(LargeStream& response)
     double best = 1e9;
     for (int run = 0; run < 5; ++run) {
         response.Seek(0);
-        auto start = std::chrono::steady_clock::now();
+        double start = CpuSeconds();
         bool found = FindText(response, "<never-there>");
-        best = std::min(best, Seconds(std::chrono::steady_clock::now() - start));
+        best = std::min(best, CpuSeconds() - start);
         benchmark::DoNotOptimize(found);
     }
     return best;
@@ -191,13 +196,13 @@ void BM_ProcessChangesResponse(benchmark::State& state)
         response.Seek(0);
         std::int64_t before = g_heapBytes.load();
         g_heapPeak = before;
-        auto start = std::chrono::steady_clock::now();
+        double start = CpuSeconds();
         state.ResumeTiming();
 
         auto result = ProcessChangesResponse(response, { *store, fixture.http, true });
 
         state.PauseTiming();
-        fastest = std::min(fastest, Seconds(std::chrono::steady_clock::now() - start));
+        fastest = std::min(fastest, CpuSeconds() - start);
         peak = std::max(peak, g_heapPeak.load() - before);
         held = g_heapBytes.load() - before;
         if (result.IsError() || store->GetEntries().GetSize() != static_cast<size_t>(entries)
@@ -209,8 +214,8 @@ void BM_ProcessChangesResponse(benchmark::State& state)
     state.SetComplexityN(entries);
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * response.GetLength());
     state.counters["response_MB"] = response.GetLength() / 1e6;
-    state.counters["fastest_ms"] = fastest * 1e3;
-    state.counters["findtext_ms"] = findText * 1e3;
+    state.counters["fastest_cpu_ms"] = fastest * 1e3;
+    state.counters["findtext_cpu_ms"] = findText * 1e3;
     state.counters["vs_findtext"] = fastest / findText;
     state.counters["peak_heap_MB"] = static_cast<double>(peak) / 1e6;
     state.counters["store_MB"] = static_cast<double>(held) / 1e6;
