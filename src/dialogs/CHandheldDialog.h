@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dialogs/DialogControls.h"
 #include "dialogs/DialogLayout.h"
 
 #include "workflows/DialogOutcome.h"
@@ -33,6 +34,14 @@ public:
     void accept() override;
 
 protected:
+    // Places a control made by the dialog at a template rectangle.
+    template<typename Control>
+    Control* Place(Control* control, const QRect& design)
+    {
+        PlaceControl(control, design);
+        return control;
+    }
+
     // The two buttons at the bottom right that most dialogs end with, moving
     // with the bottom edge; the first is the default button. Neither is
     // connected: the dialog forwards them.

@@ -68,6 +68,7 @@ public:
     // that the opener can rebuild what shows them.
     void SetCategoriesChangedHandler(std::function<void()> handler) { m_categoriesChanged = std::move(handler); }
 
+    CWinBlogStorage& Store() { return m_store; }
     bool IsReadOnly() const { return m_readOnly; }
     SyncButton GetSyncButton() const { return m_readOnly ? SyncButton::Hidden : SyncButton::Disabled; }
     const std::vector<ListItem>& CategoryList() const { return m_items; }
