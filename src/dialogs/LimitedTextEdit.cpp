@@ -30,19 +30,35 @@ std::u16string LimitedTextEdit::Text() const
     return text.toStdU16String();
 }
 
+// The text as it reads back: with CR LF line breaks when the text put in
+// had them, each counting two characters against the limit.
+static QString AsReadBack(QString text, bool crLf)
+{
+    return crLf ? text.replace("\n", "\r\n") : text;
+}
+
+// Back from the read-back form; a CR whose LF was cut off goes too.
+static QString AsShown(QString text)
+{
+    return text.replace("\r\n", "\n").remove('\r');
+}
+
 void LimitedTextEdit::KeepWithinLimit()
 {
     if (m_settingText)
         return;
     QString text = toPlainText();
-    LimitedText limited = LimitTypedText(m_last.toStdU16String(), text.toStdU16String(), m_limit);
-    m_last = QString::fromStdU16String(limited.text);
-    if (limited.cut) {
-        m_settingText = true;
-        setPlainText(m_last);
-        QTextCursor cursor = textCursor();
-        cursor.setPosition(static_cast<int>(limited.cursor));
-        setTextCursor(cursor);
-        m_settingText = false;
+    LimitedText limited = LimitTypedText(AsReadBack(m_last, m_crLf).toStdU16String(), AsReadBack(text, m_crLf).toStdU16String(), m_limit);
+    QString kept = QString::fromStdU16String(limited.text);
+    if (!limited.cut) {
+        m_last = text;
+        return;
     }
+    m_last = AsShown(kept);
+    m_settingText = true;
+    setPlainText(m_last);
+    QTextCursor cursor = textCursor();
+    cursor.setPosition(static_cast<int>(AsShown(kept.left(static_cast<qsizetype>(limited.cursor))).size()));
+    setTextCursor(cursor);
+    m_settingText = false;
 }

@@ -5,7 +5,8 @@
 // A multi-line field with a length limit, held to it as LimitedLineEdit
 // holds a one-line field. Line breaks read back as the text that was put
 // in had them: a caption written on the handheld breaks its lines with CR
-// LF, and showing it must not change it.
+// LF, and showing it must not change it. The limit counts the text as it
+// reads back.
 class LimitedTextEdit : public QPlainTextEdit {
     Q_OBJECT
 
