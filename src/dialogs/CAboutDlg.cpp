@@ -5,20 +5,18 @@
 #include "dialogs/ProgramIcon.h"
 #include "dialogs/QtText.h"
 
-#include "app/ProgramVersion.h"
-#include "app/StringFormat.h"
+#include "workflows/AboutWorkflow.h"
 
 #include <QLabel>
 #include <QPushButton>
 
-CAboutDlg::CAboutDlg(QWidget* parent)
-    : CHandheldDialog(kTitle, parent)
+CAboutDlg::CAboutDlg(const AboutWorkflow& workflow, QWidget* parent)
+    : CHandheldDialog(AboutWorkflow::kTitle, parent)
 {
     auto* icon = Place(new QLabel(this), { 6, 8, 32, 32 });
     icon->setObjectName("programIcon");
     icon->setPixmap(ProgramIcon(DialogGeometry::ScaleY(32)));
-    std::string version = FormatText("Vellumbrix Vers %s", { ProgramVersionText() });
-    AddHeading(this, version, { 46, 8, 188, 18 }, false)->setObjectName("versionLine");
+    AddHeading(this, workflow.VersionLine(), { 46, 8, 188, 18 }, false)->setObjectName("versionLine");
     AddLabel(this, "Photo blogs on the go: take photos, caption them and share them on VellumbrixWeb.", { 46, 30, 188, 42 }, true);
     AddLabel(this, "Quillberry", { 46, 76, 188, 14 });
 

@@ -2,13 +2,13 @@
 
 #include "dialogs/CHandheldDialog.h"
 
+class AboutWorkflow;
+
 // "About Vellumbrix": the program's icon and its version, in the heading
 // font, with a line about what it is.
 class CAboutDlg : public CHandheldDialog {
     Q_OBJECT
 
 public:
-    static constexpr std::string_view kTitle = "About Vellumbrix";
-
-    explicit CAboutDlg(QWidget* parent = nullptr);
+    explicit CAboutDlg(const AboutWorkflow& workflow, QWidget* parent = nullptr);
 };

@@ -3,6 +3,8 @@
 #include "dialogs/DialogControls.h"
 #include "dialogs/LimitedTextEdit.h"
 
+#include "workflows/CaptionWorkflow.h"
+
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QScrollBar>
@@ -10,9 +12,10 @@
 // The handheld's key that closes the caption.
 static constexpr int kCloseKey = Qt::Key_F6;
 
-CCaptionDlg::CCaptionDlg(const std::u16string& caption, QWidget* parent)
-    : CHandheldDialog(kTitle, parent)
+CCaptionDlg::CCaptionDlg(const CaptionWorkflow& workflow, QWidget* parent)
+    : CHandheldDialog(CaptionWorkflow::kTitle, parent)
 {
+    std::u16string caption = workflow.Caption();
     m_caption = AddMultiLineEdit(this, caption.size(), { 6, 6, 228, 228 });
     m_caption->setObjectName("captionField");
     m_caption->setReadOnly(true);

@@ -2,8 +2,7 @@
 
 #include "dialogs/CHandheldDialog.h"
 
-#include <string>
-
+class CaptionWorkflow;
 class LimitedTextEdit;
 
 // "Caption": an entry's caption to read, in a field that fills the dialog.
@@ -12,9 +11,7 @@ class CCaptionDlg : public CHandheldDialog {
     Q_OBJECT
 
 public:
-    static constexpr std::string_view kTitle = "Caption";
-
-    CCaptionDlg(const std::u16string& caption, QWidget* parent = nullptr);
+    CCaptionDlg(const CaptionWorkflow& workflow, QWidget* parent = nullptr);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -41,6 +41,7 @@ CChooseFontDlg::CChooseFontDlg(ChooseFontWorkflow& workflow, QWidget* parent)
     m_underline = AddCheckBox(this, "Underline", { 6, 124, 110, 16 });
     m_clearType = AddCheckBox(this, "Clear Type", { 120, 124, 110, 16 });
 
+    workflow.SetFaceNames(DisplayFamilies());
     ChooseFontWorkflow::Controls opening = workflow.Opening();
     FillList(m_face, Texts(workflow.FaceNames()), std::nullopt);
     m_face->setCurrentText(ToQString(opening.faceName));

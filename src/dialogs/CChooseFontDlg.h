@@ -14,7 +14,7 @@ class CChooseFontDlg : public CHandheldDialog {
 public:
     CChooseFontDlg(ChooseFontWorkflow& workflow, QWidget* parent = nullptr);
 
-    // The font families of the display, for the workflow.
+    // The font families of the display, which the dialog offers.
     static std::vector<std::u16string> DisplayFamilies();
 
 private:

@@ -7,7 +7,7 @@ class QComboBox;
 class QPushButton;
 
 // "Download Photo": the size at which to fetch an entry's photo, "Now"
-// (closing with OK) or at the "Next Sync" (DialogResult::NextSync). The
+// (closing with OK) or at the "Next Sync" (DialogResults::DownloadNextSync). The
 // opener then asks the workflow what to do. "Now" is offered only when
 // the opener can download the photo at once (canDownloadNow).
 class CDownloadPhotoDlg : public CHandheldDialog {

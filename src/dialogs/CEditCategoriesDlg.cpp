@@ -67,11 +67,11 @@ void CEditCategoriesDlg::UpdateButtons()
 
 void CEditCategoriesDlg::NewCategory()
 {
-    CategoryNameWorkflow naming(m_workflow.Store(), nullptr);
+    CategoryNameWorkflow naming(m_workflow.GetStore(), nullptr);
     CCategoryNameDlg dialog(naming, this);
-    if (dialog.exec() != DialogResult::Ok)
+    if (dialog.exec() != DialogResults::Ok)
         return;
-    if (auto added = m_workflow.AddCategory(naming.Name()))
+    if (auto added = m_workflow.AddCategory(naming.GetName()))
         FillList(added);
 }
 
@@ -80,11 +80,11 @@ void CEditCategoriesDlg::EditCategory()
     BlogAlbum* category = m_workflow.CategoryToEdit(Selection());
     if (!category)
         return;
-    CategoryNameWorkflow naming(m_workflow.Store(), category);
+    CategoryNameWorkflow naming(m_workflow.GetStore(), category);
     CCategoryNameDlg dialog(naming, this);
-    if (dialog.exec() != DialogResult::Ok)
+    if (dialog.exec() != DialogResults::Ok)
         return;
-    FillList(m_workflow.RenameCategory(*category, naming.Name()));
+    FillList(m_workflow.RenameCategory(*category, naming.GetName()));
 }
 
 void CEditCategoriesDlg::DeleteCategory()

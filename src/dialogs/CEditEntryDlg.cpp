@@ -138,7 +138,7 @@ void CEditEntryDlg::CategoryChosen(int index)
     if (index < 0 || !m_workflow.OpensCategoryEditor(static_cast<size_t>(index)))
         return;
     EditEntryWorkflow::Controls typed = ReadControls();
-    EditCategoriesWorkflow editor(m_workflow.Store());
+    EditCategoriesWorkflow editor(m_workflow.GetStore());
     CEditCategoriesDlg dialog(editor, this);
     (void)dialog.exec();
     EditEntryWorkflow::Controls controls = m_workflow.CategoriesEdited(typed);
@@ -148,9 +148,9 @@ void CEditEntryDlg::CategoryChosen(int index)
 
 void CEditEntryDlg::Delete()
 {
-    DeleteEntriesWorkflow deletion(m_workflow.DeleteSetup());
+    DeleteEntriesWorkflow deletion = m_workflow.DeleteDialog();
     CDeleteEntriesDlg dialog(deletion, this);
-    if (dialog.exec() == DialogResult::Cancel)
+    if (dialog.exec() == DialogResults::Cancel)
         return;
     Finish(m_workflow.Delete(deletion.Choices()));
 }

@@ -14,7 +14,7 @@ class ThumbnailFrame;
 
 // "Edit Entry": the entry's thumbnail, date and time, category, title and
 // caption, with "Delete..." and "Sync". It closes with OK, Cancel or
-// DialogResult::EntryDeleted. The category list's "Edit Categories..."
+// DialogResults::EntryDeleted. The category list's "Edit Categories..."
 // opens the category editor and keeps what was typed meanwhile.
 class CEditEntryDlg : public CHandheldDialog {
     Q_OBJECT

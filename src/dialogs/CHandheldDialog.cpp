@@ -23,12 +23,12 @@ CHandheldDialog::CHandheldDialog(std::string_view title, QWidget* parent)
 
 void CHandheldDialog::reject()
 {
-    done(DialogResult::Cancel);
+    done(DialogResults::Cancel);
 }
 
 void CHandheldDialog::accept()
 {
-    done(DialogResult::Ok);
+    done(DialogResults::Ok);
 }
 
 CHandheldDialog::ButtonPair CHandheldDialog::AddButtonPair(std::string_view acceptText, std::string_view cancelText)

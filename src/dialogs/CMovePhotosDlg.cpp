@@ -18,8 +18,8 @@ CMovePhotosDlg::CMovePhotosDlg(MovePhotosWorkflow& workflow, QWidget* parent)
     m_destination = AddDropDownList(this, { 6, 72, 228, 20 });
     m_destination->setObjectName("destinationList");
     QStringList names;
-    for (const MovePhotosWorkflow::Location& location : workflow.Locations())
-        names << ToQString(location.name);
+    for (const std::u16string& name : workflow.LocationNames())
+        names << ToQString(name);
     FillList(m_source, names, workflow.InitialSource());
     FillList(m_destination, names, workflow.InitialDestination());
 

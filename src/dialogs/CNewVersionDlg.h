@@ -11,7 +11,7 @@ class CNewVersionDlg : public CHandheldDialog {
     Q_OBJECT
 
 public:
-    static constexpr int DownloadResult = DialogResult::Download;
+    static constexpr int DownloadResult = DialogResults::NewVersionDownload;
     static constexpr std::string_view kTitle = "New Version Available";
     static constexpr std::string_view kSentence = "A newer version of Vellumbrix can be downloaded from the VellumbrixWeb site.";
 

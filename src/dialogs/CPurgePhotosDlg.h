@@ -5,7 +5,7 @@
 class PurgePhotosWorkflow;
 
 // "Delete Photos": asks whether the photos of the shown entries go; "Yes"
-// deletes them (the entries keep their thumbnails), "No" cancels.
+// closes with OK, "No" cancels.
 class CPurgePhotosDlg : public CHandheldDialog {
     Q_OBJECT
 

@@ -33,7 +33,7 @@ DialogOutcome BlogPageWorkflow::ReadBack(const Controls& controls)
         return DialogOutcome::Stay(kUrlField);
     }
     m_read = controls;
-    return DialogOutcome::Close(DialogResult::Ok);
+    return DialogOutcome::Close(DialogResults::Ok);
 }
 
 void BlogPageWorkflow::Apply()

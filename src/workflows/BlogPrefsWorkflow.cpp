@@ -2,10 +2,12 @@
 
 #include <algorithm>
 
-BlogPrefsWorkflow::BlogPrefsWorkflow(CWinBlogStorage& store, bool withBlogPage)
-    : m_syncPage(store)
+BlogPrefsWorkflow::BlogPrefsWorkflow(CWinBlogStorage& store, BlogPreferencesPages pages)
+    : m_store(store)
+    , m_pagesAsked(pages)
+    , m_syncPage(store)
 {
-    if (withBlogPage) {
+    if (pages == BlogPreferencesPages::BlogAndSync) {
         m_blogPage.emplace(store);
         m_pages.push_back(Page::Blog);
     }
@@ -39,5 +41,5 @@ BlogPrefsWorkflow::Outcome BlogPrefsWorkflow::Ok(const SyncPageWorkflow::Control
     m_syncPage.Apply();
     if (blogPageCounts)
         m_blogPage->Apply();
-    return { DialogOutcome::Close(DialogResult::Ok), Page::Sync };
+    return { DialogOutcome::Close(DialogResults::Ok), Page::Sync };
 }

@@ -4,6 +4,8 @@
 #include "workflows/DialogOutcome.h"
 #include "workflows/SyncPageWorkflow.h"
 
+#include "platform/UserInteraction.h"
+
 #include <optional>
 #include <vector>
 
@@ -28,7 +30,10 @@ public:
         Page page { Page::Sync };
     };
 
-    BlogPrefsWorkflow(CWinBlogStorage& store, bool withBlogPage);
+    BlogPrefsWorkflow(CWinBlogStorage& store, BlogPreferencesPages pages);
+
+    CWinBlogStorage& GetStore() { return m_store; }
+    BlogPreferencesPages GetPages() const { return m_pagesAsked; }
 
     static constexpr std::string_view kTitle = "Vellumbrix";
     // The pages in the sheet's order, and the one it opens on.
@@ -49,6 +54,8 @@ public:
     Outcome Ok(const SyncPageWorkflow::Controls& sync, const std::optional<BlogPageWorkflow::Controls>& blog);
 
 private:
+    CWinBlogStorage& m_store;
+    BlogPreferencesPages m_pagesAsked;
     std::vector<Page> m_pages;
     std::vector<Page> m_opened;
     SyncPageWorkflow m_syncPage;

@@ -1,9 +1,9 @@
 #include "workflows/CategorizeEntriesWorkflow.h"
 
 #include "app/Messages.h"
-#include "model/LocalBlogStorage.h"
+#include "model/CWinBlogStorage.h"
 
-CategorizeEntriesWorkflow::CategorizeEntriesWorkflow(LocalBlogStorage& store)
+CategorizeEntriesWorkflow::CategorizeEntriesWorkflow(CWinBlogStorage& store)
     : m_store(store)
     , m_items(BlogCategoryItems(store))
 {
@@ -23,7 +23,7 @@ DialogOutcome CategorizeEntriesWorkflow::Ok(std::optional<size_t> choice)
     std::uint32_t target = m_items[*choice].id;
     // Every shown entry has that category already.
     if (target == m_store.GetCategoryFilter())
-        return DialogOutcome::Close(DialogResult::Ok);
+        return DialogOutcome::Close(DialogResults::Ok);
 
     // Changing an entry's category takes it out of the shown entries when a
     // category is filtered on, so the entries are gathered first.
@@ -44,5 +44,5 @@ DialogOutcome CategorizeEntriesWorkflow::Ok(std::optional<size_t> choice)
     }
     if (skipped)
         ShowStringMessage(kSomeNotCategorizedMessage, MessageIcon::Warning);
-    return DialogOutcome::Close(DialogResult::Ok);
+    return DialogOutcome::Close(DialogResults::Ok);
 }

@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-class LocalBlogStorage;
+class CWinBlogStorage;
 
 // "Categorize Entries" (CCategorizeEntriesDlg): puts every entry the view
 // shows into one category. The opener then saves the store and reloads
@@ -20,7 +20,9 @@ public:
     static constexpr std::string_view kPrompt = "Categorize all blog entries currently being displayed as:";
     static constexpr unsigned kSomeNotCategorizedMessage = 210;
 
-    explicit CategorizeEntriesWorkflow(LocalBlogStorage& store);
+    explicit CategorizeEntriesWorkflow(CWinBlogStorage& store);
+
+    CWinBlogStorage& GetStore() { return m_store; }
 
     // The blog's categories, then "Unfiled"; the first is chosen.
     const std::vector<CategoryItem>& CategoryList() const { return m_items; }
@@ -35,7 +37,7 @@ public:
     size_t ChangedCount() const { return m_changed; }
 
 private:
-    LocalBlogStorage& m_store;
+    CWinBlogStorage& m_store;
     std::vector<CategoryItem> m_items;
     size_t m_changed { 0 };
 };

@@ -3,11 +3,11 @@
 #include "workflows/FieldLimits.h"
 
 #include "app/Messages.h"
-#include "model/LocalBlogStorage.h"
+#include "model/CWinBlogStorage.h"
 #include "platform/CodePage.h"
 #include "platform/Path.h"
 
-CategoryNameWorkflow::CategoryNameWorkflow(const LocalBlogStorage& store, const BlogAlbum* category)
+CategoryNameWorkflow::CategoryNameWorkflow(CWinBlogStorage& store, BlogAlbum* category)
     : m_store(store)
     , m_category(category)
 {
@@ -24,14 +24,14 @@ DialogOutcome CategoryNameWorkflow::Ok(std::u16string_view name)
         return DialogOutcome::Stay(kNameField);
     // Category names are kept and compared in their 8-bit form.
     std::string stored = Utf16ToUtf8(name);
-    m_name = name;
+    m_name = stored;
     if (m_category && stored == m_category->GetName())
-        return DialogOutcome::Close(DialogResult::Cancel);
+        return DialogOutcome::Close(DialogResults::Cancel);
     if (m_category && EqualsIgnoringCase(stored, m_category->GetName()))
-        return DialogOutcome::Close(DialogResult::Ok);
+        return DialogOutcome::Close(DialogResults::Ok);
     if (m_store.FindCategoryByName(stored)) {
         ShowStringMessage(kNameTakenMessage, MessageIcon::Error);
         return DialogOutcome::Stay(kNameField);
     }
-    return DialogOutcome::Close(DialogResult::Ok);
+    return DialogOutcome::Close(DialogResults::Ok);
 }

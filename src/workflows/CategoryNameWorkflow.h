@@ -5,7 +5,7 @@
 #include <string>
 
 class BlogAlbum;
-class LocalBlogStorage;
+class CWinBlogStorage;
 
 // "Category" (CCategoryNameDlg): the name of a new category, or the new
 // name of one being renamed. Names of one blog differ in more than letter
@@ -21,7 +21,10 @@ public:
     static constexpr unsigned kNameTakenMessage = 201;
 
     // category: the one being renamed, or none for a new one.
-    CategoryNameWorkflow(const LocalBlogStorage& store, const BlogAlbum* category);
+    CategoryNameWorkflow(CWinBlogStorage& store, BlogAlbum* category);
+
+    CWinBlogStorage& GetStore() { return m_store; }
+    BlogAlbum* GetCategory() { return m_category; }
 
     // The field's text at opening (selected whole).
     std::u16string Opening() const;
@@ -31,10 +34,11 @@ public:
     // letter case with OK; a name another category has (in any case) shows
     // string 201 and the dialog stays.
     DialogOutcome Ok(std::u16string_view name);
-    const std::u16string& Name() const { return m_name; }
+    // The name OK accepted, in the 8-bit form the store keeps names in.
+    const std::string& GetName() const { return m_name; }
 
 private:
-    const LocalBlogStorage& m_store;
-    const BlogAlbum* m_category;
-    std::u16string m_name;
+    CWinBlogStorage& m_store;
+    BlogAlbum* m_category;
+    std::string m_name;
 };

@@ -17,18 +17,22 @@ static std::u16string NumberText(long long value)
     return std::u16string(text.begin(), text.end());
 }
 
-ChooseFontWorkflow::ChooseFontWorkflow(const LogicalFont& current, std::vector<std::u16string> families, int pixelsPerInch)
+ChooseFontWorkflow::ChooseFontWorkflow(const LogicalFont& current, int pixelsPerInch)
     : m_current(current)
     , m_chosen(current)
-    , m_faceNames(std::move(families))
     , m_pixelsPerInch(pixelsPerInch > 0 ? pixelsPerInch : 96)
 {
+    for (int points = 6; points <= 12; ++points)
+        m_sizes.push_back(NumberText(points));
+}
+
+void ChooseFontWorkflow::SetFaceNames(std::vector<std::u16string> families)
+{
+    m_faceNames = std::move(families);
     // Sorted as the list sorts, without regard to case.
     std::stable_sort(m_faceNames.begin(), m_faceNames.end(), [](const std::u16string& a, const std::u16string& b) {
         return CompareIgnoringCase(Utf16ToUtf8(a), Utf16ToUtf8(b)) < 0;
     });
-    for (int points = 6; points <= 12; ++points)
-        m_sizes.push_back(NumberText(points));
 }
 
 ChooseFontWorkflow::Controls ChooseFontWorkflow::Opening() const
@@ -102,7 +106,7 @@ DialogOutcome ChooseFontWorkflow::Ok(const Controls& controls)
     m_chosen.italic = controls.italic ? 1 : 0;
     m_chosen.underline = controls.underline ? 1 : 0;
     m_chosen.quality = controls.clearType ? kClearTypeQuality : 0;
-    return DialogOutcome::Close(DialogResult::Ok);
+    return DialogOutcome::Close(DialogResults::Ok);
 }
 
 bool ChooseFontWorkflow::WriteChoice() const

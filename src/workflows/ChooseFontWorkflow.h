@@ -33,10 +33,11 @@ public:
         bool clearType { false };
     };
 
-    // families: the font families of the display, in any order.
     // pixelsPerInch: the display's vertical pixels per inch.
-    ChooseFontWorkflow(const LogicalFont& current, std::vector<std::u16string> families, int pixelsPerInch);
+    ChooseFontWorkflow(const LogicalFont& current, int pixelsPerInch);
 
+    // The font families of the display, in any order; the dialog gives them.
+    void SetFaceNames(std::vector<std::u16string> families);
     // The families sorted, and the sizes "6" to "12".
     const std::vector<std::u16string>& FaceNames() const { return m_faceNames; }
     const std::vector<std::u16string>& Sizes() const { return m_sizes; }
@@ -48,7 +49,10 @@ public:
     // dialog stays. Any size text is taken: one that is not a number gives
     // size 0, and so the height 0 of the platform's default.
     DialogOutcome Ok(const Controls& controls);
-    const LogicalFont& Chosen() const { return m_chosen; }
+    // The font: the current one until OK made the new one.
+    const LogicalFont& GetFont() const { return m_chosen; }
+    void SetFont(LogicalFont font) { m_chosen = std::move(font); }
+    int GetPixelsPerInch() const { return m_pixelsPerInch; }
     // What the view does after OK: keeps the font in "Main View Font".
     bool WriteChoice() const;
 

@@ -14,9 +14,12 @@ static constexpr StringId kOneWebChoice = 305;
 static constexpr StringId kOneRemainLine = 306;
 static constexpr StringId kOnePhotoChoice = 307;
 
-DeleteEntriesWorkflow::DeleteEntriesWorkflow(DeleteEntriesSetup setup)
+DeleteEntriesWorkflow::DeleteEntriesWorkflow(bool single, bool noWebChoice, bool notOnWeb)
+    : m_single(single)
+    , m_noWebChoice(noWebChoice)
+    , m_notOnWeb(notOnWeb)
 {
-    if (setup.single) {
+    if (single) {
         m_texts.question = LoadString(kOneQuestion);
         m_texts.webChoice = LoadString(kOneWebChoice);
         m_texts.remainLine = LoadString(kOneRemainLine);
@@ -29,27 +32,25 @@ DeleteEntriesWorkflow::DeleteEntriesWorkflow(DeleteEntriesSetup setup)
     }
     // Without a web choice the entries stay on the web, which the remain
     // line says, unless they never were there.
-    bool notOnWeb = setup.single && setup.notOnWeb;
-    m_texts.showWebChoice = !setup.noWebChoice && !notOnWeb;
-    m_texts.showRemainLine = !m_texts.showWebChoice && !notOnWeb;
+    bool neverPublished = single && notOnWeb;
+    m_texts.showWebChoice = !noWebChoice && !neverPublished;
+    m_texts.showRemainLine = !m_texts.showWebChoice && !neverPublished;
 }
 
 DialogOutcome DeleteEntriesWorkflow::Yes(DeleteChoices choices)
 {
     m_choices = choices;
-    if (!m_texts.showWebChoice)
-        m_choices.onWeb = false;
-    return DialogOutcome::Close(DialogResult::Ok);
+    return DialogOutcome::Close(DialogResults::Ok);
 }
 
-DeleteEntriesSetup DeleteEntriesWorkflow::ForShownEntries(const LocalBlogStorage& store)
+DeleteEntriesWorkflow DeleteEntriesWorkflow::ForShownEntries(const LocalBlogStorage& store)
 {
-    return { false, store.IsReadOnly(nullptr), false };
+    return DeleteEntriesWorkflow(false, store.IsReadOnly(nullptr), false);
 }
 
-DeleteEntriesSetup DeleteEntriesWorkflow::ForEntry(const LocalBlogStorage& store, const BlogEntry& entry)
+DeleteEntriesWorkflow DeleteEntriesWorkflow::ForEntry(const LocalBlogStorage& store, const BlogEntry& entry)
 {
-    return { true, store.IsReadOnly(&entry), !entry.IsOnTheWeb() };
+    return DeleteEntriesWorkflow(true, store.IsReadOnly(&entry), !entry.IsOnTheWeb());
 }
 
 // A photo that cannot be deleted keeps its path; the entry is deleted all

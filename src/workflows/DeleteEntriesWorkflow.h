@@ -8,13 +8,6 @@ class BlogEntry;
 class CWinBlogStorage;
 class LocalBlogStorage;
 
-// How the delete-entries dialog is opened.
-struct DeleteEntriesSetup {
-    bool single { false };      // one entry, else all shown entries
-    bool noWebChoice { false }; // the user may not delete on the web
-    bool notOnWeb { false };    // the one entry was never published
-};
-
 // What the user chose.
 struct DeleteChoices {
     bool onWeb { false };
@@ -39,17 +32,28 @@ public:
         bool showRemainLine { false };
     };
 
-    explicit DeleteEntriesWorkflow(DeleteEntriesSetup setup);
+    // single: one entry, else all shown entries; noWebChoice: the user may
+    // not delete on the web; notOnWeb: the one entry was never published.
+    DeleteEntriesWorkflow(bool single, bool noWebChoice, bool notOnWeb);
 
+    // As the two openers open it.
+    static DeleteEntriesWorkflow ForShownEntries(const LocalBlogStorage& store);
+    static DeleteEntriesWorkflow ForEntry(const LocalBlogStorage& store, const BlogEntry& entry);
+
+    bool IsSingle() const { return m_single; }
+    bool HasNoWebChoice() const { return m_noWebChoice; }
+    bool IsNotOnWeb() const { return m_notOnWeb; }
     const Texts& GetTexts() const { return m_texts; }
-    // "Yes": closes with OK and keeps the choices; the web choice counts
-    // only while the dialog offers it.
-    DialogOutcome Yes(DeleteChoices choices);
-    const DeleteChoices& Choices() const { return m_choices; }
 
-    // The setups of the two openers.
-    static DeleteEntriesSetup ForShownEntries(const LocalBlogStorage& store);
-    static DeleteEntriesSetup ForEntry(const LocalBlogStorage& store, const BlogEntry& entry);
+    // "Yes": closes with OK and keeps the choices.
+    DialogOutcome Yes(DeleteChoices choices);
+    // The choices as the boxes hold them; the web choice counts only while
+    // the dialog offers it.
+    DeleteChoices Choices() const { return { GetDeleteOnWeb(), GetDeletePhotos() }; }
+    bool GetDeleteOnWeb() const { return m_choices.onWeb && m_texts.showWebChoice; }
+    void SetDeleteOnWeb(bool onWeb) { m_choices.onWeb = onWeb; }
+    bool GetDeletePhotos() const { return m_choices.deletePhotos; }
+    void SetDeletePhotos(bool deletePhotos) { m_choices.deletePhotos = deletePhotos; }
 
     // The view's "Delete Entries...": every shown entry is deleted with the
     // choices, from the last of the store to the first, and the store is
@@ -61,6 +65,9 @@ public:
     static void DeleteEntry(CWinBlogStorage& store, BlogEntry& entry, DeleteChoices choices);
 
 private:
+    bool m_single;
+    bool m_noWebChoice;
+    bool m_notOnWeb;
     Texts m_texts;
     DeleteChoices m_choices;
 };

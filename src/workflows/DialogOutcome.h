@@ -1,19 +1,19 @@
 #pragma once
 
-// The results with which a modal dialog closes: the standard OK and Cancel,
-// and the few results of the dialogs' own.
-namespace DialogResult {
+// What a modal dialog returns: the framework's standard OK and Cancel, and
+// the few results of the program's own.
+using DialogResult = int;
 
-constexpr int Ok = 1;
-constexpr int Cancel = 2;
-// "Next Sync" of the download-photo dialog.
-constexpr int NextSync = 3;
-// "Next" of the welcome dialog.
-constexpr int WelcomeNext = 1031;
-// "Download" of the new-version notice.
-constexpr int Download = 1037;
-// The edit entry dialog deleted its entry.
-constexpr int EntryDeleted = 1064;
+namespace DialogResults {
+
+constexpr DialogResult Ok = 1;
+constexpr DialogResult Cancel = 2;
+constexpr DialogResult Yes = 6;
+constexpr DialogResult No = 7;
+constexpr DialogResult DownloadNextSync = 3;      // "Next Sync" of the download-photo dialog
+constexpr DialogResult WelcomeNext = 1031;        // "Next" of the welcome dialog
+constexpr DialogResult NewVersionDownload = 1037; // "Download" of the new-version notice
+constexpr DialogResult EntryDeleted = 1064;       // the edit entry dialog deleted its entry
 
 }
 
@@ -24,11 +24,11 @@ struct DialogOutcome {
     static constexpr int kNoField = -1;
 
     bool closes { false };
-    int result { DialogResult::Cancel };
+    DialogResult result { DialogResults::Cancel };
     int faultyField { kNoField };
 
-    static DialogOutcome Close(int result) { return { true, result, kNoField }; }
-    static DialogOutcome Stay(int faultyField = kNoField) { return { false, DialogResult::Cancel, faultyField }; }
+    static DialogOutcome Close(DialogResult result) { return { true, result, kNoField }; }
+    static DialogOutcome Stay(int faultyField = kNoField) { return { false, DialogResults::Cancel, faultyField }; }
 
     bool operator==(const DialogOutcome&) const = default;
 };

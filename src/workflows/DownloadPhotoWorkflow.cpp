@@ -14,7 +14,7 @@ static bool IsPhotoSize(std::uint32_t code)
     return code >= kSmallestPhotoSize && code <= kLargestPhotoSize;
 }
 
-static std::uint16_t StartingSize(const BlogEntry& entry)
+std::uint16_t DownloadPhotoWorkflow::InitialSize(const BlogEntry& entry)
 {
     if (IsPhotoSize(entry.GetPhotoState()))
         return entry.GetPhotoState();
@@ -22,57 +22,56 @@ static std::uint16_t StartingSize(const BlogEntry& entry)
     return IsPhotoSize(preferred) ? static_cast<std::uint16_t>(preferred) : kUsualPhotoSize;
 }
 
-DownloadPhotoWorkflow::DownloadPhotoWorkflow(CWinBlogStorage& store, BlogEntry& entry)
-    : m_store(store)
-    , m_entry(entry)
-    , m_sizes(MakeSizeList(DownloadPhotoSizeChoices(), StartingSize(entry)))
+DownloadPhotoWorkflow::DownloadPhotoWorkflow(std::uint16_t initialSize)
+    : m_sizes(MakeSizeList(DownloadPhotoSizeChoices(), IsPhotoSize(initialSize) ? initialSize : kUsualPhotoSize))
+    , m_size(IsPhotoSize(initialSize) ? initialSize : kUsualPhotoSize)
 {
 }
 
-DialogOutcome DownloadPhotoWorkflow::Choose(std::optional<size_t> choice, int result)
+DialogOutcome DownloadPhotoWorkflow::Choose(std::optional<size_t> choice, DialogResult result)
 {
     auto size = m_sizes.ValueAt(choice);
     if (!size)
         return DialogOutcome::Stay(kSizeField);
-    m_chosen = *size;
+    m_size = *size;
     // A preference that cannot be written keeps its old value; the choice
     // still holds for this download.
-    (void)WriteDownloadPhotoSize(m_chosen);
+    (void)WriteDownloadPhotoSize(m_size);
     return DialogOutcome::Close(result);
 }
 
 DialogOutcome DownloadPhotoWorkflow::Now(std::optional<size_t> choice)
 {
-    return Choose(choice, DialogResult::Ok);
+    return Choose(choice, DialogResults::Ok);
 }
 
 DialogOutcome DownloadPhotoWorkflow::NextSync(std::optional<size_t> choice)
 {
-    return Choose(choice, DialogResult::NextSync);
+    return Choose(choice, DialogResults::DownloadNextSync);
 }
 
-bool DownloadPhotoWorkflow::AlreadyHasChosenSize()
+bool DownloadPhotoWorkflow::AlreadyHasSize(const BlogEntry& entry) const
 {
-    const std::string& path = m_entry.GetPhotoPath();
-    if (path.empty() || !IsRegularFile(path) || m_entry.GetPhotoState() != m_chosen)
+    const std::string& path = entry.GetPhotoPath();
+    if (path.empty() || !IsRegularFile(path) || entry.GetPhotoState() != m_size)
         return false;
     ShowStringMessage(kAlreadyHaveSizeMessage, MessageIcon::Information);
     return true;
 }
 
-bool DownloadPhotoWorkflow::ShouldDownloadNow()
+bool DownloadPhotoWorkflow::ShouldDownloadNow(const BlogEntry& entry) const
 {
-    return m_chosen != 0 && !AlreadyHasChosenSize();
+    return !AlreadyHasSize(entry);
 }
 
-void DownloadPhotoWorkflow::RequestAtNextSync()
+void DownloadPhotoWorkflow::RequestAtNextSync(CWinBlogStorage& store, BlogEntry& entry) const
 {
-    if (m_chosen == 0 || AlreadyHasChosenSize())
+    if (AlreadyHasSize(entry))
         return;
     // The request alone does not make the entry pending.
-    bool pending = m_entry.IsPending();
-    m_entry.SetPhotoState(static_cast<std::uint8_t>(m_chosen + kRequestedSizeOffset));
-    m_entry.SetPending(pending);
+    bool pending = entry.IsPending();
+    entry.SetPhotoState(static_cast<std::uint8_t>(m_size + kRequestedSizeOffset));
+    entry.SetPending(pending);
     // The store reports a failed save itself (message 6002).
-    (void)m_store.Save();
+    (void)store.Save();
 }

@@ -2,7 +2,6 @@
 
 #include "app/Messages.h"
 #include "model/CWinBlogStorage.h"
-#include "platform/CodePage.h"
 #include "platform/Path.h"
 
 #include <algorithm>
@@ -45,7 +44,7 @@ bool EditCategoriesWorkflow::CanEditOrDelete(std::optional<size_t> selection) co
     return selection && *selection < m_items.size();
 }
 
-std::optional<size_t> EditCategoriesWorkflow::AddCategory(std::u16string_view name)
+std::optional<size_t> EditCategoriesWorkflow::AddCategory(std::string_view name)
 {
     auto id = m_store.NextLocalCategoryId();
     if (!id) {
@@ -54,7 +53,7 @@ std::optional<size_t> EditCategoriesWorkflow::AddCategory(std::u16string_view na
     }
     auto category = m_store.NewCategory();
     category->SetId(*id);
-    category->SetNameText(name);
+    category->SetName(name);
     category->SetModified(true);
     return InsertItem(m_store.InsertCategory(std::move(category)));
 }
@@ -70,10 +69,10 @@ BlogAlbum* EditCategoriesWorkflow::CategoryToEdit(std::optional<size_t> selectio
     return m_items[*selection].category;
 }
 
-size_t EditCategoriesWorkflow::RenameCategory(BlogAlbum& category, std::u16string_view name)
+size_t EditCategoriesWorkflow::RenameCategory(BlogAlbum& category, std::string_view name)
 {
     RemoveItemOf(category);
-    m_store.RenameCategory(category, Utf16ToUtf8(name));
+    m_store.RenameCategory(category, name);
     category.SetModified(true);
     return InsertItem(category);
 }
@@ -96,5 +95,5 @@ DialogOutcome EditCategoriesWorkflow::Done()
 {
     // The store reports a failed save itself (message 6002).
     (void)m_store.Save();
-    return DialogOutcome::Close(DialogResult::Ok);
+    return DialogOutcome::Close(DialogResults::Ok);
 }

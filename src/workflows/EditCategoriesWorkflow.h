@@ -28,7 +28,7 @@ public:
 
     explicit EditCategoriesWorkflow(CWinBlogStorage& store);
 
-    CWinBlogStorage& Store() { return m_store; }
+    CWinBlogStorage& GetStore() { return m_store; }
     // The categories sorted by name, "Unfiled" not among them.
     const std::vector<Item>& Items() const { return m_items; }
     // The first item, when there is one.
@@ -36,17 +36,18 @@ public:
     // "Edit..." and "Delete..." need a chosen item.
     bool CanEditOrDelete(std::optional<size_t> selection) const;
 
+    // Names are in the 8-bit form the store keeps them in.
     // After "New..." was answered with a name: the category is made with
     // the blog's next free local id and added; its item's position, to be
     // chosen. None when the blog has no local id left (the user is told).
-    std::optional<size_t> AddCategory(std::u16string_view name);
+    std::optional<size_t> AddCategory(std::string_view name);
 
     // "Edit...": the category to rename, or none after string 199 said
     // that nothing is chosen.
     BlogAlbum* CategoryToEdit(std::optional<size_t> selection);
     // After the rename was answered with a name: the category takes it and
     // is marked to be sent; its item's new position, to be chosen.
-    size_t RenameCategory(BlogAlbum& category, std::u16string_view name);
+    size_t RenameCategory(BlogAlbum& category, std::string_view name);
 
     // "Delete...": string 199 without a choice; otherwise question 200, and
     // on Yes the category goes (queued for deletion on the web, its

@@ -6,8 +6,9 @@
 #include "model/CWinBlogStorage.h"
 #include "platform/CodePage.h"
 
-EditEntryWorkflow::EditEntryWorkflow(CWinBlogStorage& store, BlogEntry& entry, bool notOnWeb)
-    : m_store(store)
+EditEntryWorkflow::EditEntryWorkflow(CWinBlogUser& user, CWinBlogStorage& store, BlogEntry& entry, bool notOnWeb)
+    : m_user(user)
+    , m_store(store)
     , m_entry(entry)
     , m_notOnWeb(notOnWeb)
     , m_readOnly(store.IsReadOnly(&entry))
@@ -102,18 +103,18 @@ DialogOutcome EditEntryWorkflow::Ok(const Controls& controls)
         // The store reports a failed save itself (message 6002).
         (void)m_store.Save();
     }
-    return DialogOutcome::Close(DialogResult::Ok);
+    return DialogOutcome::Close(DialogResults::Ok);
 }
 
-DeleteEntriesSetup EditEntryWorkflow::DeleteSetup() const
+DeleteEntriesWorkflow EditEntryWorkflow::DeleteDialog() const
 {
-    return { true, m_readOnly, m_notOnWeb };
+    return DeleteEntriesWorkflow(true, m_readOnly, m_notOnWeb);
 }
 
 DialogOutcome EditEntryWorkflow::Delete(DeleteChoices choices)
 {
     DeleteEntriesWorkflow::DeleteEntry(m_store, m_entry, choices);
-    return DialogOutcome::Close(DialogResult::EntryDeleted);
+    return DialogOutcome::Close(DialogResults::EntryDeleted);
 }
 
 bool EditEntryWorkflow::OpensCategoryEditor(std::optional<size_t> item) const

@@ -15,6 +15,7 @@
 
 class BlogEntry;
 class CWinBlogStorage;
+class CWinBlogUser;
 
 // "Edit Entry" (CEditEntryDlg): one entry's date and time, category, title
 // and caption; deleting the entry. An entry the user may not change is
@@ -61,14 +62,18 @@ public:
         Disabled,
     };
 
-    // notOnWeb: the opener says the entry was never published.
-    EditEntryWorkflow(CWinBlogStorage& store, BlogEntry& entry, bool notOnWeb);
+    // notOnWeb: the opener says the entry was never published. The user is
+    // the one whose entry it may be.
+    EditEntryWorkflow(CWinBlogUser& user, CWinBlogStorage& store, BlogEntry& entry, bool notOnWeb);
 
     // Called after the user changed the blog's categories from the list, so
     // that the opener can rebuild what shows them.
     void SetCategoriesChangedHandler(std::function<void()> handler) { m_categoriesChanged = std::move(handler); }
 
-    CWinBlogStorage& Store() { return m_store; }
+    CWinBlogUser& GetUser() { return m_user; }
+    CWinBlogStorage& GetStore() { return m_store; }
+    BlogEntry& GetEntry() { return m_entry; }
+    bool IsNotOnWeb() const { return m_notOnWeb; }
     bool IsReadOnly() const { return m_readOnly; }
     SyncButton GetSyncButton() const { return m_readOnly ? SyncButton::Hidden : SyncButton::Disabled; }
     const std::vector<ListItem>& CategoryList() const { return m_items; }
@@ -83,11 +88,11 @@ public:
     // change, string 500 or 501 is shown instead and nothing changes.
     DialogOutcome Ok(const Controls& controls);
 
-    // "Delete...": the delete dialog is opened with this setup, and unless
-    // it is cancelled Delete deletes the entry with its choices, saves and
-    // closes with DialogResult::EntryDeleted. The entry is not to be used
-    // afterwards.
-    DeleteEntriesSetup DeleteSetup() const;
+    // "Delete...": the delete dialog is opened with this workflow, and
+    // unless it is cancelled Delete deletes the entry with its choices,
+    // saves and closes with DialogResults::EntryDeleted. The entry is not to
+    // be used afterwards.
+    DeleteEntriesWorkflow DeleteDialog() const;
     DialogOutcome Delete(DeleteChoices choices);
 
     // Whether choosing this item of the category list opens the category
@@ -101,6 +106,7 @@ private:
     void FillCategoryList();
     std::optional<size_t> StoredCategoryItem() const;
 
+    CWinBlogUser& m_user;
     CWinBlogStorage& m_store;
     BlogEntry& m_entry;
     bool m_notOnWeb;

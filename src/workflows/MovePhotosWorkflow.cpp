@@ -6,21 +6,35 @@
 #include "platform/DeviceFolders.h"
 #include "platform/Path.h"
 
-bool MovePhotosWorkflow::CheckStorageCards()
+std::optional<std::vector<PhotoLocation>> MovePhotosWorkflow::DeviceLocations()
 {
-    if (!DeviceFolders::Current().StorageCards().empty())
-        return true;
-    ShowStringMessage(kNoStorageCardMessage, MessageIcon::Warning);
-    return false;
+    std::vector<std::string> cards = DeviceFolders::Current().StorageCards();
+    if (cards.empty()) {
+        ShowStringMessage(kNoStorageCardMessage, MessageIcon::Warning);
+        return std::nullopt;
+    }
+    std::vector<PhotoLocation> locations { PhotoLocation::InternalStorage() };
+    for (std::string& card : cards)
+        locations.push_back(PhotoLocation::StorageCard(std::move(card)));
+    return locations;
 }
 
-MovePhotosWorkflow::MovePhotosWorkflow(CWinBlogStorage& store)
-    : m_store(store)
+MovePhotosWorkflow::MovePhotosWorkflow(std::vector<PhotoLocation> locations)
+    : m_locations(std::move(locations))
 {
-    m_locations.push_back({ Utf8ToUtf16(LoadString(kInternalName)), PhotoLocation::InternalStorage() });
-    // A card is shown by its folder's own name.
-    for (std::string& card : DeviceFolders::Current().StorageCards())
-        m_locations.push_back({ Utf8ToUtf16(FileNameOf(card)), PhotoLocation::StorageCard(std::move(card)) });
+}
+
+std::vector<std::u16string> MovePhotosWorkflow::LocationNames() const
+{
+    std::vector<std::u16string> names;
+    for (const PhotoLocation& location : m_locations) {
+        // A card is shown by its folder's own name.
+        if (location.IsInternalStorage())
+            names.push_back(Utf8ToUtf16(LoadString(kInternalName)));
+        else
+            names.push_back(Utf8ToUtf16(FileNameOf(location.GetName())));
+    }
+    return names;
 }
 
 DialogOutcome MovePhotosWorkflow::Ok(std::optional<size_t> source, std::optional<size_t> destination)
@@ -33,9 +47,14 @@ DialogOutcome MovePhotosWorkflow::Ok(std::optional<size_t> source, std::optional
         ShowStringMessage(kSameLocationMessage, MessageIcon::Warning);
         return DialogOutcome::Stay(kDestinationField);
     }
-    m_source = source;
-    m_destination = destination;
-    return DialogOutcome::Close(DialogResult::Ok);
+    SetChoice(m_locations[*source], m_locations[*destination]);
+    return DialogOutcome::Close(DialogResults::Ok);
+}
+
+void MovePhotosWorkflow::SetChoice(PhotoLocation source, PhotoLocation destination)
+{
+    m_source = std::move(source);
+    m_destination = std::move(destination);
 }
 
 std::optional<StringId> MovePhotosWorkflow::MessageForMoveFailure(ErrorCode code)
@@ -54,13 +73,13 @@ std::optional<StringId> MovePhotosWorkflow::MessageForMoveFailure(ErrorCode code
     }
 }
 
-ErrorCode MovePhotosWorkflow::MoveChosenPhotos()
+ErrorCode MovePhotosWorkflow::MoveChosenPhotos(CWinBlogStorage& store) const
 {
     if (!m_source || !m_destination)
         return Error::InvalidParameter;
     auto progress = UserInteraction::Current().OpenProgressWindow(2, true);
     progress->SetLine(0, LoadString(kMovingText));
-    ErrorCode result = m_store.MoveShownPhotos(*progress, m_locations[*m_source].location, m_locations[*m_destination].location);
+    ErrorCode result = store.MoveShownPhotos(*progress, *m_source, *m_destination);
     progress.reset();
     if (auto message = MessageForMoveFailure(result))
         ShowStringMessage(*message, MessageIcon::Error);

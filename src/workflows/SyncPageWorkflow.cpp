@@ -42,7 +42,7 @@ DialogOutcome SyncPageWorkflow::ReadBack(const Controls& controls)
         static_cast<std::uint16_t>(*entryLimit),
         controls.deleteAfterUpload,
     };
-    return DialogOutcome::Close(DialogResult::Ok);
+    return DialogOutcome::Close(DialogResults::Ok);
 }
 
 void SyncPageWorkflow::Apply()

@@ -14,5 +14,5 @@ DialogOutcome ViewPasswordWorkflow::Ok(std::u16string_view password)
         return DialogOutcome::Stay(kPasswordField);
     }
     m_password = Utf16ToUtf8(password);
-    return DialogOutcome::Close(DialogResult::Ok);
+    return DialogOutcome::Close(DialogResults::Ok);
 }

@@ -18,7 +18,7 @@ TEST(BlogPrefsDialog, OpensOnTheSyncPageWithTheBlogsSettings)
     TestBlog blog;
     blog.store->GetBlogInfo().SetDownloadSize(4);
     blog.store->GetBlogInfo().SetEntryLimit(40);
-    BlogPrefsWorkflow workflow(*blog.store, true);
+    BlogPrefsWorkflow workflow(*blog.store, BlogPreferencesPages::BlogAndSync);
     CBlogPrefsDlg dialog(workflow);
     EXPECT_EQ(dialog.windowTitle(), "Vellumbrix");
     QTabWidget* tabs = dialog.Tabs();
@@ -45,7 +45,7 @@ TEST(BlogPrefsDialog, OpensOnTheSyncPageWithTheBlogsSettings)
 TEST(BlogPrefsDialog, FieldsStopTakingCharactersAtTheirLimits)
 {
     TestBlog blog;
-    BlogPrefsWorkflow workflow(*blog.store, true);
+    BlogPrefsWorkflow workflow(*blog.store, BlogPreferencesPages::BlogAndSync);
     CBlogPrefsDlg dialog(workflow);
     auto* url = Find<LimitedLineEdit>(dialog, "urlField");
     url->clear();
@@ -60,7 +60,7 @@ TEST(BlogPrefsDialog, FieldsStopTakingCharactersAtTheirLimits)
 TEST(BlogPrefsDialog, OkAppliesTheOpenedPagesAndAFaultShowsItsPage)
 {
     TestBlog blog;
-    BlogPrefsWorkflow workflow(*blog.store, true);
+    BlogPrefsWorkflow workflow(*blog.store, BlogPreferencesPages::BlogAndSync);
     CBlogPrefsDlg dialog(workflow);
     dialog.show();
     Find<QComboBox>(dialog, "downloadList")->setCurrentIndex(6);
@@ -78,7 +78,7 @@ TEST(BlogPrefsDialog, OkAppliesTheOpenedPagesAndAFaultShowsItsPage)
 
     Find<LimitedLineEdit>(dialog, "urlField")->SetText("trips2");
     Click(dialog, "OK");
-    EXPECT_EQ(dialog.result(), DialogResult::Ok);
+    EXPECT_EQ(dialog.result(), DialogResults::Ok);
     EXPECT_EQ(blog.store->GetBlogInfo().GetDownloadSize(), 6);
     EXPECT_EQ(blog.store->GetBlogInfo().GetUrlName(), "trips2");
     EXPECT_EQ(blog.store->GetBlogInfo().GetTitle(), "Never opened") << "the page was opened by then";
@@ -87,20 +87,20 @@ TEST(BlogPrefsDialog, OkAppliesTheOpenedPagesAndAFaultShowsItsPage)
 TEST(BlogPrefsDialog, CancelChangesNothingAndTheSyncPageCanStandAlone)
 {
     TestBlog blog;
-    BlogPrefsWorkflow workflow(*blog.store, false);
+    BlogPrefsWorkflow workflow(*blog.store, BlogPreferencesPages::SyncOnly);
     CBlogPrefsDlg dialog(workflow);
     ASSERT_EQ(dialog.Tabs()->count(), 1);
     EXPECT_EQ(Find<QCheckBox>(dialog, "deleteAfterUploadBox")->text(), "Delete photos on handheld after upload");
     Find<QCheckBox>(dialog, "deleteAfterUploadBox")->setChecked(true);
     Click(dialog, "Cancel");
-    EXPECT_EQ(dialog.result(), DialogResult::Cancel);
+    EXPECT_EQ(dialog.result(), DialogResults::Cancel);
     EXPECT_FALSE(blog.store->GetBlogInfo().GetDeleteAfterUpload());
 }
 
 TEST(BlogPrefsDialog, TheButtonsFollowTheBottomEdgeAndThePagesGrow)
 {
     TestBlog blog;
-    BlogPrefsWorkflow workflow(*blog.store, true);
+    BlogPrefsWorkflow workflow(*blog.store, BlogPreferencesPages::BlogAndSync);
     CBlogPrefsDlg dialog(workflow);
     dialog.show();
     auto* ok = Find<QPushButton>(dialog, "okButton");

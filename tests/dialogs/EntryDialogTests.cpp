@@ -12,6 +12,7 @@
 #include "dialogs/LimitedLineEdit.h"
 #include "dialogs/LimitedTextEdit.h"
 #include "dialogs/ThumbnailFrame.h"
+#include "workflows/CaptionWorkflow.h"
 #include "workflows/CategorizeEntriesWorkflow.h"
 #include "workflows/CategoryNameWorkflow.h"
 #include "workflows/EditCategoriesWorkflow.h"
@@ -62,7 +63,7 @@ QStringList Items(QComboBox* list)
 
 TEST_F(EntryDialogs, EditEntryOpensWithTheEntryAndItsThumbnail)
 {
-    EditEntryWorkflow workflow(*blog.store, *entry, false);
+    EditEntryWorkflow workflow(*blog.user, *blog.store, *entry, false);
     CEditEntryDlg dialog(workflow);
     dialog.show();
     QApplication::processEvents();
@@ -86,14 +87,14 @@ TEST_F(EntryDialogs, EditEntryOpensWithTheEntryAndItsThumbnail)
     SaveScreenshot(dialog, "CEditEntryDlg");
 
     Click(dialog, "OK");
-    EXPECT_EQ(dialog.result(), DialogResult::Ok);
+    EXPECT_EQ(dialog.result(), DialogResults::Ok);
     EXPECT_FALSE(entry->IsPending()) << "nothing changed, CR LF line breaks included";
 }
 
 TEST_F(EntryDialogs, EditEntryHoldsItsLimitsAndSavesWhatChanged)
 {
     entry->SetTitle(std::string(60, 't'));
-    EditEntryWorkflow workflow(*blog.store, *entry, false);
+    EditEntryWorkflow workflow(*blog.user, *blog.store, *entry, false);
     CEditEntryDlg dialog(workflow);
     auto* title = Find<LimitedLineEdit>(dialog, "titleField");
     EXPECT_EQ(title->text().size(), 60) << "a longer title from the service is shown whole";
@@ -107,7 +108,7 @@ TEST_F(EntryDialogs, EditEntryHoldsItsLimitsAndSavesWhatChanged)
     Find<QComboBox>(dialog, "categoryList")->setCurrentIndex(0);
     Find<QTimeEdit>(dialog, "timePicker")->setTime(QTime(8, 0, 0));
     Click(dialog, "OK");
-    EXPECT_EQ(dialog.result(), DialogResult::Ok);
+    EXPECT_EQ(dialog.result(), DialogResults::Ok);
     auto saved = blog.Reloaded();
     BlogEntry* reloaded = saved->FindEntryByServerId(2);
     EXPECT_EQ(reloaded->GetTitle(), std::string(49, 'x'));
@@ -121,7 +122,7 @@ TEST_F(EntryDialogs, AReadOnlyEntryHasNoSyncButtonAndNoCategoryEditor)
     blog.store->GetBlogInfo().SetGroupBlog(1);
     blog.store->GetBlogInfo().SetOwnerId(TestBlog::kOtherUserId);
     entry->SetPosterId(TestBlog::kOtherUserId);
-    EditEntryWorkflow workflow(*blog.store, *entry, false);
+    EditEntryWorkflow workflow(*blog.user, *blog.store, *entry, false);
     CEditEntryDlg dialog(workflow);
     EXPECT_TRUE(Find<QPushButton>(dialog, "syncButton")->isHidden());
     EXPECT_EQ(Items(Find<QComboBox>(dialog, "categoryList")).back(), "Unfiled");
@@ -129,7 +130,7 @@ TEST_F(EntryDialogs, AReadOnlyEntryHasNoSyncButtonAndNoCategoryEditor)
 
 TEST_F(EntryDialogs, DeleteAsksWithTheDeleteDialogAndClosesWithItsResult)
 {
-    EditEntryWorkflow workflow(*blog.store, *entry, false);
+    EditEntryWorkflow workflow(*blog.user, *blog.store, *entry, false);
     CEditEntryDlg dialog(workflow);
     QString question;
     WhenModalOpens([&](QWidget* modal) {
@@ -145,13 +146,13 @@ TEST_F(EntryDialogs, DeleteAsksWithTheDeleteDialogAndClosesWithItsResult)
         Click(*modal, "Yes");
     });
     Click(dialog, "Delete...");
-    EXPECT_EQ(dialog.result(), DialogResult::EntryDeleted);
+    EXPECT_EQ(dialog.result(), DialogResults::EntryDeleted);
     EXPECT_EQ(blog.store->FindEntryByServerId(2), nullptr);
 }
 
 TEST_F(EntryDialogs, EditCategoriesFromTheListKeepsWhatWasTyped)
 {
-    EditEntryWorkflow workflow(*blog.store, *entry, false);
+    EditEntryWorkflow workflow(*blog.user, *blog.store, *entry, false);
     int rebuilt = 0;
     workflow.SetCategoriesChangedHandler([&] { ++rebuilt; });
     CEditEntryDlg dialog(workflow);
@@ -178,7 +179,7 @@ TEST_F(EntryDialogs, EditCategoriesFromTheListKeepsWhatWasTyped)
 
 TEST_F(EntryDialogs, EditEntryKeepsItsLayoutWhenMadeVeryLow)
 {
-    EditEntryWorkflow workflow(*blog.store, *entry, false);
+    EditEntryWorkflow workflow(*blog.user, *blog.store, *entry, false);
     CEditEntryDlg dialog(workflow);
     dialog.show();
     auto* ok = Find<QPushButton>(dialog, "okButton");
@@ -198,7 +199,8 @@ TEST_F(EntryDialogs, EditEntryKeepsItsLayoutWhenMadeVeryLow)
 
 TEST_F(EntryDialogs, CaptionShowsTheCaptionFromItsStartAndF6Closes)
 {
-    CCaptionDlg dialog(entry->GetCaptionText());
+    CaptionWorkflow workflow(*entry);
+    CCaptionDlg dialog(workflow);
     dialog.show();
     EXPECT_EQ(dialog.windowTitle(), "Caption");
     auto* caption = Find<LimitedTextEdit>(dialog, "captionField");
@@ -207,7 +209,7 @@ TEST_F(EntryDialogs, CaptionShowsTheCaptionFromItsStartAndF6Closes)
     EXPECT_EQ(caption->Text(), entry->GetCaptionText());
     SaveScreenshot(dialog, "CCaptionDlg");
     QTest::keyRelease(caption, Qt::Key_F6);
-    EXPECT_EQ(dialog.result(), DialogResult::Ok);
+    EXPECT_EQ(dialog.result(), DialogResults::Ok);
 }
 
 TEST_F(EntryDialogs, DeleteEntriesShowsTheChoicesItsOpenerAllows)
@@ -220,16 +222,16 @@ TEST_F(EntryDialogs, DeleteEntriesShowsTheChoicesItsOpenerAllows)
     SaveScreenshot(dialog, "CDeleteEntriesDlg");
     Find<QCheckBox>(dialog, "deletePhotosBox")->setChecked(true);
     Click(dialog, "Yes");
-    EXPECT_EQ(dialog.result(), DialogResult::Ok);
+    EXPECT_EQ(dialog.result(), DialogResults::Ok);
     EXPECT_TRUE(all.Choices().deletePhotos);
     EXPECT_FALSE(all.Choices().onWeb);
 
-    DeleteEntriesWorkflow notAllowed({ false, true, false });
+    DeleteEntriesWorkflow notAllowed(false, true, false);
     CDeleteEntriesDlg withoutWeb(notAllowed);
     EXPECT_TRUE(Find<QCheckBox>(withoutWeb, "onWebBox")->isHidden());
     EXPECT_FALSE(Find<QLabel>(withoutWeb, "remainLine")->isHidden());
 
-    DeleteEntriesWorkflow neverPublished({ true, false, true });
+    DeleteEntriesWorkflow neverPublished(true, false, true);
     CDeleteEntriesDlg single(neverPublished);
     EXPECT_TRUE(Find<QCheckBox>(single, "onWebBox")->isHidden());
     EXPECT_TRUE(Find<QLabel>(single, "remainLine")->isHidden());
@@ -248,7 +250,7 @@ TEST_F(EntryDialogs, CategorizeEntriesPutsTheShownEntriesInTheChosenCategory)
     SaveScreenshot(dialog, "CCategorizeEntriesDlg");
     list->setCurrentIndex(1);
     Click(dialog, "OK");
-    EXPECT_EQ(dialog.result(), DialogResult::Ok);
+    EXPECT_EQ(dialog.result(), DialogResults::Ok);
     EXPECT_EQ(other.GetCategoryId(), 10u);
     EXPECT_EQ(entry->GetCategoryId(), 10u);
 }
@@ -302,5 +304,5 @@ TEST_F(EntryDialogs, CategoryNameRefusesANameTakenInAnyCase)
     QTest::keyClicks(name, QString(120, 'n'));
     EXPECT_EQ(name->text().size(), 99);
     Click(dialog, "OK");
-    EXPECT_EQ(dialog.result(), DialogResult::Ok);
+    EXPECT_EQ(dialog.result(), DialogResults::Ok);
 }

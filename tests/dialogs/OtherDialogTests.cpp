@@ -5,6 +5,7 @@
 #include "dialogs/CChooseFontDlg.h"
 #include "dialogs/CNewVersionDlg.h"
 #include "dialogs/DialogHeading.h"
+#include "workflows/AboutWorkflow.h"
 #include "workflows/ChooseFontWorkflow.h"
 
 #include "app/ProgramVersion.h"
@@ -39,7 +40,7 @@ TEST(ChooseFontDialog, OpensOnTheCurrentFontAmongTheDisplaysFamilies)
     std::u16string face = families.back();
     if (std::find(families.begin(), families.end(), u"DejaVu Sans") != families.end())
         face = u"DejaVu Sans";
-    ChooseFontWorkflow workflow(TenPoint(face), families, 96);
+    ChooseFontWorkflow workflow(TenPoint(face), 96);
     CChooseFontDlg dialog(workflow);
     EXPECT_EQ(dialog.windowTitle(), "Choose Font");
     auto* faces = Find<QComboBox>(dialog, "faceList");
@@ -56,15 +57,15 @@ TEST(ChooseFontDialog, OpensOnTheCurrentFontAmongTheDisplaysFamilies)
     sizes->setCurrentText("14");
     FindButton(dialog, "Bold")->click();
     Click(dialog, "OK");
-    EXPECT_EQ(dialog.result(), DialogResult::Ok);
-    EXPECT_EQ(workflow.Chosen().height, -19);
-    EXPECT_EQ(workflow.Chosen().weight, 400);
+    EXPECT_EQ(dialog.result(), DialogResults::Ok);
+    EXPECT_EQ(workflow.GetFont().height, -19);
+    EXPECT_EQ(workflow.GetFont().weight, 400);
 }
 
 TEST(ChooseFontDialog, AFaceNameTooLongForTheRecordKeepsTheDialogOpen)
 {
     SandboxDevice device;
-    ChooseFontWorkflow workflow(TenPoint(u"Tahoma"), { u"Tahoma" }, 96);
+    ChooseFontWorkflow workflow(TenPoint(u"Tahoma"), 96);
     CChooseFontDlg dialog(workflow);
     Find<QComboBox>(dialog, "faceList")->setCurrentText(QString(40, 'f'));
     Click(dialog, "OK");
@@ -84,13 +85,14 @@ TEST(NewVersionDialog, ShowsTheVersionAndOffersToStopMentioningIt)
     EXPECT_EQ(dialog.result(), 1037);
     EXPECT_FALSE(dialog.DontShowAgain()) << "Download does not read the box";
     Click(dialog, "OK");
-    EXPECT_EQ(dialog.result(), DialogResult::Ok);
+    EXPECT_EQ(dialog.result(), DialogResults::Ok);
     EXPECT_TRUE(dialog.DontShowAgain());
 }
 
 TEST(AboutDialog, ShowsTheIconAndTheVersionInTheHeadingFont)
 {
-    CAboutDlg dialog;
+    AboutWorkflow workflow { std::string(ProgramVersionText()) };
+    CAboutDlg dialog(workflow);
     EXPECT_EQ(dialog.windowTitle(), "About Vellumbrix");
     auto* heading = Find<DialogHeading>(dialog, "versionLine");
     EXPECT_EQ(heading->Text(), QString("Vellumbrix Vers ") + QString::fromUtf8(ProgramVersionText().data(), static_cast<qsizetype>(ProgramVersionText().size())));
@@ -98,5 +100,5 @@ TEST(AboutDialog, ShowsTheIconAndTheVersionInTheHeadingFont)
     EXPECT_FALSE(Find<QLabel>(dialog, "programIcon")->pixmap().isNull());
     SaveScreenshot(dialog, "CAboutDlg");
     Click(dialog, "OK");
-    EXPECT_EQ(dialog.result(), DialogResult::Ok);
+    EXPECT_EQ(dialog.result(), DialogResults::Ok);
 }

@@ -20,16 +20,17 @@ TEST(PhotoDialogs, PurgePhotosAsksAndYesDeletesTheShownPhotos)
 {
     TestBlog blog;
     std::string photo = blog.AddPhoto(blog.AddEntry(1, 100), "1.jpg");
-    PurgePhotosWorkflow workflow(*blog.store);
+    PurgePhotosWorkflow workflow;
     CPurgePhotosDlg dialog(workflow);
     EXPECT_EQ(dialog.windowTitle(), "Delete Photos");
     EXPECT_EQ(Find<QLabel>(dialog, "question")->text(), "Delete the photos for all blog entries shown? The entries will remain with thumbnails only.");
     SaveScreenshot(dialog, "CPurgePhotosDlg");
     Click(dialog, "No");
-    EXPECT_EQ(dialog.result(), DialogResult::Cancel);
+    EXPECT_EQ(dialog.result(), DialogResults::Cancel);
     EXPECT_TRUE(PathExists(photo));
     Click(dialog, "Yes");
-    EXPECT_EQ(dialog.result(), DialogResult::Ok);
+    EXPECT_EQ(dialog.result(), DialogResults::Ok);
+    PurgePhotosWorkflow::PurgeShownPhotos(*blog.store);
     EXPECT_FALSE(PathExists(photo));
 }
 
@@ -37,7 +38,7 @@ TEST(PhotoDialogs, MovePhotosProposesInternalToTheCardAndRefusesTheSamePlace)
 {
     TestBlog blog;
     blog.device.AddStorageCard("Storage Card");
-    MovePhotosWorkflow workflow(*blog.store);
+    MovePhotosWorkflow workflow(*MovePhotosWorkflow::DeviceLocations());
     CMovePhotosDlg dialog(workflow);
     EXPECT_EQ(dialog.windowTitle(), "Move Photos");
     auto* source = Find<QComboBox>(dialog, "sourceList");
@@ -53,8 +54,8 @@ TEST(PhotoDialogs, MovePhotosProposesInternalToTheCardAndRefusesTheSamePlace)
     EXPECT_EQ(blog.Shown(), std::vector<std::string> { "You've specified the same location for the source and destination." });
     destination->setCurrentIndex(0);
     Click(dialog, "OK");
-    EXPECT_EQ(dialog.result(), DialogResult::Ok);
-    EXPECT_EQ(workflow.MoveChosenPhotos(), Error::Success);
+    EXPECT_EQ(dialog.result(), DialogResults::Ok);
+    EXPECT_EQ(workflow.MoveChosenPhotos(*blog.store), Error::Success);
 }
 
 TEST(PhotoDialogs, DownloadPhotoStartsAtTheEntrysSizeAndNextSyncRemembersTheChoice)
@@ -63,7 +64,7 @@ TEST(PhotoDialogs, DownloadPhotoStartsAtTheEntrysSizeAndNextSyncRemembersTheChoi
     ASSERT_TRUE(WriteDownloadPhotoSize(5));
     BlogEntry& entry = blog.AddEntry(1, 100);
     blog.AddPhoto(entry, "1.jpg", 4);
-    DownloadPhotoWorkflow workflow(*blog.store, entry);
+    DownloadPhotoWorkflow workflow(DownloadPhotoWorkflow::InitialSize(entry));
     CDownloadPhotoDlg dialog(workflow, false);
     EXPECT_EQ(dialog.windowTitle(), "Download Photo");
     auto* sizes = Find<QComboBox>(dialog, "sizeList");
@@ -75,12 +76,12 @@ TEST(PhotoDialogs, DownloadPhotoStartsAtTheEntrysSizeAndNextSyncRemembersTheChoi
 
     sizes->setCurrentIndex(4);
     Click(dialog, "Next Sync");
-    EXPECT_EQ(dialog.result(), DialogResult::NextSync);
+    EXPECT_EQ(dialog.result(), DialogResults::DownloadNextSync);
     EXPECT_EQ(ReadDownloadPhotoSize(), 6u);
-    workflow.RequestAtNextSync();
+    workflow.RequestAtNextSync(*blog.store, entry);
     EXPECT_EQ(entry.GetPhotoState(), 12);
 
     CDownloadPhotoDlg withNow(workflow, true);
     Click(withNow, "Now");
-    EXPECT_EQ(withNow.result(), DialogResult::Ok);
+    EXPECT_EQ(withNow.result(), DialogResults::Ok);
 }

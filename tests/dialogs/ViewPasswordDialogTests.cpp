@@ -29,6 +29,6 @@ TEST(ViewPasswordDialog, ShowsThePromptAndTheBlogsNameAndMasksThePassword)
 
     field->SetText("sesame");
     Click(dialog, "OK");
-    EXPECT_EQ(dialog.result(), DialogResult::Ok);
+    EXPECT_EQ(dialog.result(), DialogResults::Ok);
     EXPECT_EQ(workflow.Password(), "sesame");
 }

@@ -26,7 +26,7 @@ void Configure(CWinBlogStorage& store, SyncSettings settings)
 // changed as `change` says.
 DialogOutcome OkOnSyncPage(CWinBlogStorage& store, const std::function<void(SyncPageWorkflow::Controls&)>& change)
 {
-    BlogPrefsWorkflow sheet(store, false);
+    BlogPrefsWorkflow sheet(store, BlogPreferencesPages::SyncOnly);
     auto controls = sheet.SyncPage().Opening();
     change(controls);
     return sheet.Ok(controls, std::nullopt).dialog;
@@ -42,7 +42,7 @@ TEST(SyncPage, OpensWithTheDescriptorsSettingsAndBothSizeLists)
     blog.store->GetBlogInfo().SetLimitEntries(false);
     blog.store->GetBlogInfo().SetEntryLimit(40);
     blog.store->GetBlogInfo().SetDeleteAfterUpload(true);
-    BlogPrefsWorkflow sheet(*blog.store, true);
+    BlogPrefsWorkflow sheet(*blog.store, BlogPreferencesPages::BlogAndSync);
 
     SyncPageWorkflow& page = sheet.SyncPage();
     ASSERT_EQ(page.DownloadList().items.size(), 8u);
@@ -128,7 +128,7 @@ TEST(SyncPage, AnEntryLimitThatIsNotANumberKeepsTheSheetOpenAndChangesNothing)
 {
     TestBlog blog;
     Configure(*blog.store, { 5, true, 25 });
-    BlogPrefsWorkflow sheet(*blog.store, false);
+    BlogPrefsWorkflow sheet(*blog.store, BlogPreferencesPages::SyncOnly);
     auto controls = sheet.SyncPage().Opening();
     controls.entryLimit = u"lots";
     controls.downloadChoice = 2;
@@ -149,7 +149,7 @@ TEST(SyncPage, ASizeOutsideTheListIsKeptWhenNothingIsChosen)
 {
     TestBlog blog;
     blog.store->GetBlogInfo().SetDownloadSize(12);
-    BlogPrefsWorkflow sheet(*blog.store, false);
+    BlogPrefsWorkflow sheet(*blog.store, BlogPreferencesPages::SyncOnly);
     auto controls = sheet.SyncPage().Opening();
     EXPECT_EQ(controls.downloadChoice, std::nullopt);
     EXPECT_TRUE(sheet.Ok(controls, std::nullopt).dialog.closes);
@@ -161,7 +161,7 @@ TEST(BlogPage, OpensWithTheDescriptorsTextsAndVisibility)
     TestBlog blog;
     blog.store->GetBlogInfo().SetSubtitle("Along the coast");
     blog.store->GetBlogInfo().SetHidden(1);
-    BlogPrefsWorkflow sheet(*blog.store, true);
+    BlogPrefsWorkflow sheet(*blog.store, BlogPreferencesPages::BlogAndSync);
     ASSERT_NE(sheet.BlogPage(), nullptr);
     auto controls = sheet.BlogPage()->Opening();
     EXPECT_EQ(controls.url, u"trips");
@@ -173,7 +173,7 @@ TEST(BlogPage, OpensWithTheDescriptorsTextsAndVisibility)
 TEST(BlogPage, OkWithoutChangesDoesNotMarkTheSettingsModified)
 {
     TestBlog blog;
-    BlogPrefsWorkflow sheet(*blog.store, true);
+    BlogPrefsWorkflow sheet(*blog.store, BlogPreferencesPages::BlogAndSync);
     sheet.PageOpened(BlogPrefsWorkflow::Page::Blog);
     auto outcome = sheet.Ok(sheet.SyncPage().Opening(), sheet.BlogPage()->Opening());
     EXPECT_TRUE(outcome.dialog.closes);
@@ -183,7 +183,7 @@ TEST(BlogPage, OkWithoutChangesDoesNotMarkTheSettingsModified)
 TEST(BlogPage, ChangedTextsAndVisibilityAreStoredAndMarkedForTheNextSync)
 {
     TestBlog blog;
-    BlogPrefsWorkflow sheet(*blog.store, true);
+    BlogPrefsWorkflow sheet(*blog.store, BlogPreferencesPages::BlogAndSync);
     sheet.PageOpened(BlogPrefsWorkflow::Page::Blog);
     auto controls = sheet.BlogPage()->Opening();
     controls.title = u"Trips \u00e0 la mer";
@@ -199,7 +199,7 @@ TEST(BlogPage, ABadBlogUrlKeepsTheSheetOpenBeforeAnyPageChangedAnything)
 {
     TestBlog blog;
     Configure(*blog.store, { 5, true, 25 });
-    BlogPrefsWorkflow sheet(*blog.store, true);
+    BlogPrefsWorkflow sheet(*blog.store, BlogPreferencesPages::BlogAndSync);
     sheet.PageOpened(BlogPrefsWorkflow::Page::Blog);
     auto sync = sheet.SyncPage().Opening();
     sync.downloadChoice = kThumbnails;
@@ -218,7 +218,7 @@ TEST(BlogPage, ABadBlogUrlKeepsTheSheetOpenBeforeAnyPageChangedAnything)
 TEST(BlogPage, FieldsPastTheirLimitsKeepTheSheetOpen)
 {
     TestBlog blog;
-    BlogPrefsWorkflow sheet(*blog.store, true);
+    BlogPrefsWorkflow sheet(*blog.store, BlogPreferencesPages::BlogAndSync);
     sheet.PageOpened(BlogPrefsWorkflow::Page::Blog);
     auto controls = sheet.BlogPage()->Opening();
     controls.url = std::u16string(31, u'u');
@@ -235,7 +235,7 @@ TEST(BlogPage, FieldsPastTheirLimitsKeepTheSheetOpen)
 TEST(BlogPage, APageNeverOpenedChangesNothing)
 {
     TestBlog blog;
-    BlogPrefsWorkflow sheet(*blog.store, true);
+    BlogPrefsWorkflow sheet(*blog.store, BlogPreferencesPages::BlogAndSync);
     auto controls = sheet.BlogPage()->Opening();
     controls.url = u"bad url";
     controls.title = u"Other";
@@ -248,7 +248,7 @@ TEST(BlogPage, TheSyncPageAloneNeverTouchesTheBlogsTexts)
 {
     TestBlog blog;
     blog.store->GetBlogInfo().SetHidden(1);
-    BlogPrefsWorkflow sheet(*blog.store, false);
+    BlogPrefsWorkflow sheet(*blog.store, BlogPreferencesPages::SyncOnly);
     EXPECT_EQ(sheet.BlogPage(), nullptr);
     EXPECT_EQ(sheet.Pages(), std::vector<BlogPrefsWorkflow::Page> { BlogPrefsWorkflow::Page::Sync });
     sheet.PageOpened(BlogPrefsWorkflow::Page::Blog);

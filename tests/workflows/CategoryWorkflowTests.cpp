@@ -39,7 +39,7 @@ TEST(CategorizeEntries, TheFilteredCategoryChangesNothingAndSaysNothing)
     BlogEntry& entry = blog.AddEntry(1, 100, 10);
     blog.store->SetFilters(10, BlogStorage::kStatusAll);
     CategorizeEntriesWorkflow dialog(*blog.store);
-    EXPECT_EQ(dialog.Ok(0), DialogOutcome::Close(DialogResult::Ok));
+    EXPECT_EQ(dialog.Ok(0), DialogOutcome::Close(DialogResults::Ok));
     EXPECT_EQ(dialog.ChangedCount(), 0u);
     EXPECT_FALSE(entry.IsPending());
     EXPECT_TRUE(blog.Shown().empty());
@@ -97,8 +97,8 @@ TEST(EditCategories, NewCategoriesGetLocalIdsAndStayAfterCancel)
     blog.AddCategory(10, "Mountains");
     {
         EditCategoriesWorkflow dialog(*blog.store);
-        EXPECT_EQ(dialog.AddCategory(u"Lakes"), 0u);
-        EXPECT_EQ(dialog.AddCategory(u"Rivers"), 2u);
+        EXPECT_EQ(dialog.AddCategory("Lakes"), 0u);
+        EXPECT_EQ(dialog.AddCategory("Rivers"), 2u);
         // Cancel: the dialog goes without Done.
     }
     ASSERT_EQ(blog.store->GetCategoryCount(), 3u);
@@ -117,11 +117,11 @@ TEST(EditCategories, RenamingKeepsTheStoreInNameOrderAndMarksTheCategory)
     EditCategoriesWorkflow dialog(*blog.store);
     BlogAlbum* edited = dialog.CategoryToEdit(0);
     ASSERT_EQ(edited, &lakes);
-    EXPECT_EQ(dialog.RenameCategory(*edited, u"Seas"), 1u);
+    EXPECT_EQ(dialog.RenameCategory(*edited, "Seas"), 1u);
     EXPECT_EQ(ItemTexts(dialog), (std::vector<std::u16string> { u"Mountains", u"Seas" }));
     EXPECT_EQ(blog.store->GetCategoryAt(1), &lakes);
     EXPECT_TRUE(lakes.IsModified());
-    EXPECT_EQ(dialog.Done(), DialogOutcome::Close(DialogResult::Ok));
+    EXPECT_EQ(dialog.Done(), DialogOutcome::Close(DialogResults::Ok));
     EXPECT_EQ(blog.Reloaded()->GetCategoryAt(1)->GetName(), "Seas");
 }
 
@@ -164,9 +164,9 @@ TEST(CategoryName, RenamingToTheSameNameIsNothingAndToOtherCaseIsAccepted)
     BlogAlbum& lakes = blog.AddCategory(10, "Lakes");
     blog.AddCategory(11, "Sea");
     CategoryNameWorkflow dialog(*blog.store, &lakes);
-    EXPECT_EQ(dialog.Ok(u"Lakes"), DialogOutcome::Close(DialogResult::Cancel));
-    EXPECT_EQ(dialog.Ok(u"LAKES"), DialogOutcome::Close(DialogResult::Ok));
-    EXPECT_EQ(dialog.Name(), u"LAKES");
+    EXPECT_EQ(dialog.Ok(u"Lakes"), DialogOutcome::Close(DialogResults::Cancel));
+    EXPECT_EQ(dialog.Ok(u"LAKES"), DialogOutcome::Close(DialogResults::Ok));
+    EXPECT_EQ(dialog.GetName(), "LAKES");
     EXPECT_TRUE(blog.Shown().empty());
 
     DialogOutcome taken = dialog.Ok(u"sea");
@@ -186,5 +186,5 @@ TEST(CategoryName, ANewNameIsCheckedAgainstEveryCategoryAndItsLimit)
     EXPECT_FALSE(dialog.Ok(std::u16string(100, u'n')).closes);
     EXPECT_EQ(blog.Shown().back(), "Please enter no more than 99 characters.");
     EXPECT_TRUE(dialog.Ok(std::u16string(99, u'n')).closes);
-    EXPECT_EQ(dialog.Ok(u""), DialogOutcome::Close(DialogResult::Ok)) << "an empty name is accepted";
+    EXPECT_EQ(dialog.Ok(u""), DialogOutcome::Close(DialogResults::Ok)) << "an empty name is accepted";
 }

@@ -24,7 +24,8 @@ LogicalFont Tahoma(std::int32_t height)
 
 TEST(ChooseFont, OpensOnTheCurrentFontWithItsSizeInPoints)
 {
-    ChooseFontWorkflow dialog(Tahoma(-13), { u"Verdana", u"tahoma", u"Tahoma", u"Arial" }, 96);
+    ChooseFontWorkflow dialog(Tahoma(-13), 96);
+    dialog.SetFaceNames({ u"Verdana", u"tahoma", u"Tahoma", u"Arial" });
     EXPECT_EQ(dialog.FaceNames(), (std::vector<std::u16string> { u"Arial", u"tahoma", u"Tahoma", u"Verdana" }));
     EXPECT_EQ(dialog.Sizes().front(), u"6");
     EXPECT_EQ(dialog.Sizes().back(), u"12");
@@ -41,7 +42,8 @@ TEST(ChooseFont, AFaceTheDisplayLacksOpensOnTheFirstAndOddSizesShowAsNumbers)
 {
     LogicalFont font = Tahoma(-40);
     font.weight = 600;
-    ChooseFontWorkflow dialog(font, { u"Verdana", u"Arial" }, 96);
+    ChooseFontWorkflow dialog(font, 96);
+    dialog.SetFaceNames({ u"Verdana", u"Arial" });
     auto controls = dialog.Opening();
     EXPECT_EQ(controls.faceName, u"Arial");
     EXPECT_EQ(controls.size, u"30");
@@ -63,10 +65,11 @@ TEST(ChooseFont, OkMakesTheRecordAndKeepsItsOtherFields)
 {
     SandboxDevice device;
     ASSERT_TRUE(CreatePreferenceKeyChain());
-    ChooseFontWorkflow dialog(Tahoma(-13), { u"Tahoma", u"Verdana" }, 96);
+    ChooseFontWorkflow dialog(Tahoma(-13), 96);
+    dialog.SetFaceNames({ u"Tahoma", u"Verdana" });
     ChooseFontWorkflow::Controls controls { u"Verdana", u"12", false, false, true, false };
-    EXPECT_EQ(dialog.Ok(controls), DialogOutcome::Close(DialogResult::Ok));
-    const LogicalFont& chosen = dialog.Chosen();
+    EXPECT_EQ(dialog.Ok(controls), DialogOutcome::Close(DialogResults::Ok));
+    const LogicalFont& chosen = dialog.GetFont();
     EXPECT_EQ(chosen.faceName, u"Verdana");
     EXPECT_EQ(chosen.height, -16);
     EXPECT_EQ(chosen.weight, 400);
@@ -81,14 +84,15 @@ TEST(ChooseFont, OkMakesTheRecordAndKeepsItsOtherFields)
 TEST(ChooseFont, AnySizeTextIsTakenAndALongFaceNameIsRefused)
 {
     SandboxDevice device;
-    ChooseFontWorkflow dialog(Tahoma(-13), { u"Tahoma" }, 96);
+    ChooseFontWorkflow dialog(Tahoma(-13), 96);
+    dialog.SetFaceNames({ u"Tahoma" });
     auto controls = dialog.Opening();
     controls.size = u"big";
     ASSERT_TRUE(dialog.Ok(controls).closes);
-    EXPECT_EQ(dialog.Chosen().height, 0) << "the platform's default height";
+    EXPECT_EQ(dialog.GetFont().height, 0) << "the platform's default height";
     controls.size = u" 8pt";
     ASSERT_TRUE(dialog.Ok(controls).closes);
-    EXPECT_EQ(dialog.Chosen().height, -11);
+    EXPECT_EQ(dialog.GetFont().height, -11);
 
     controls.faceName = std::u16string(32, u'f');
     DialogOutcome outcome = dialog.Ok(controls);

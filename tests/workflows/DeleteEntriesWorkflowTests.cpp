@@ -6,14 +6,14 @@
 
 TEST(DeleteEntries, AllShownEntriesUseTheTemplatesTextsAndOneEntryItsOwn)
 {
-    DeleteEntriesWorkflow all({ false, false, false });
+    DeleteEntriesWorkflow all(false, false, false);
     EXPECT_EQ(all.GetTexts().question, "Delete all blog entries shown?");
     EXPECT_EQ(all.GetTexts().webChoice, "Delete entries on the web");
     EXPECT_EQ(all.GetTexts().photoChoice, "Delete photos on the device");
     EXPECT_TRUE(all.GetTexts().showWebChoice);
     EXPECT_FALSE(all.GetTexts().showRemainLine);
 
-    DeleteEntriesWorkflow one({ true, false, false });
+    DeleteEntriesWorkflow one(true, false, false);
     EXPECT_EQ(one.GetTexts().question, "Delete blog entry?");
     EXPECT_EQ(one.GetTexts().webChoice, "Delete entry on web");
     EXPECT_EQ(one.GetTexts().remainLine, "The entry will remain on the web.");
@@ -22,18 +22,20 @@ TEST(DeleteEntries, AllShownEntriesUseTheTemplatesTextsAndOneEntryItsOwn)
 
 TEST(DeleteEntries, WithoutTheWebChoiceTheRemainLineShowsUnlessTheEntryWasNeverPublished)
 {
-    DeleteEntriesWorkflow notAllowed({ false, true, false });
+    DeleteEntriesWorkflow notAllowed(false, true, false);
     EXPECT_FALSE(notAllowed.GetTexts().showWebChoice);
     EXPECT_TRUE(notAllowed.GetTexts().showRemainLine);
     EXPECT_EQ(notAllowed.GetTexts().remainLine, "The entries will remain on the web.");
 
-    DeleteEntriesWorkflow neverPublished({ true, false, true });
+    DeleteEntriesWorkflow neverPublished(true, false, true);
     EXPECT_FALSE(neverPublished.GetTexts().showWebChoice);
     EXPECT_FALSE(neverPublished.GetTexts().showRemainLine);
     // The hidden web choice cannot be ticked.
     neverPublished.Yes({ true, true });
-    EXPECT_FALSE(neverPublished.Choices().onWeb);
-    EXPECT_TRUE(neverPublished.Choices().deletePhotos);
+    EXPECT_FALSE(neverPublished.GetDeleteOnWeb());
+    EXPECT_TRUE(neverPublished.GetDeletePhotos());
+    neverPublished.SetDeleteOnWeb(true);
+    EXPECT_FALSE(neverPublished.Choices().onWeb) << "nor be set";
 }
 
 TEST(DeleteEntries, OnlyThePhotoChoiceHidesTheEntryForGoodAndDeletesItsPhoto)
@@ -41,9 +43,9 @@ TEST(DeleteEntries, OnlyThePhotoChoiceHidesTheEntryForGoodAndDeletesItsPhoto)
     TestBlog blog;
     BlogEntry& entry = blog.AddEntry(5, 100);
     std::string photo = blog.AddPhoto(entry, "5.jpg");
-    DeleteEntriesSetup setup = DeleteEntriesWorkflow::ForEntry(*blog.store, entry);
-    EXPECT_EQ(setup.noWebChoice, false);
-    EXPECT_EQ(setup.notOnWeb, false);
+    DeleteEntriesWorkflow dialog = DeleteEntriesWorkflow::ForEntry(*blog.store, entry);
+    EXPECT_FALSE(dialog.HasNoWebChoice());
+    EXPECT_FALSE(dialog.IsNotOnWeb());
 
     DeleteEntriesWorkflow::DeleteEntry(*blog.store, entry, { false, true });
     EXPECT_FALSE(PathExists(photo));
@@ -67,7 +69,7 @@ TEST(DeleteEntries, ShownEntriesAreDeletedEvenWhenTheFirstEntryIsNotShown)
     a.SetTitle("a");
     b.SetTitle("b");
     blog.store->SetFilters(BlogIds::AllCategories, BlogStorage::kStatusPending);
-    EXPECT_FALSE(DeleteEntriesWorkflow::ForShownEntries(*blog.store).noWebChoice);
+    EXPECT_FALSE(DeleteEntriesWorkflow::ForShownEntries(*blog.store).HasNoWebChoice());
 
     DeleteEntriesWorkflow::DeleteShownEntries(*blog.store, { true, false });
     EXPECT_EQ(blog.store->GetEntries().GetSize(), 2u);
@@ -91,7 +93,7 @@ TEST(DeleteEntries, SomeoneElsesBlogOffersNoWebChoice)
     blog.store->GetBlogInfo().SetGroupBlog(1);
     blog.store->GetBlogInfo().SetOwnerId(TestBlog::kOtherUserId);
     BlogEntry& theirs = blog.AddEntry(9, 100, 0, TestBlog::kOtherUserId);
-    EXPECT_TRUE(DeleteEntriesWorkflow::ForShownEntries(*blog.store).noWebChoice);
-    EXPECT_TRUE(DeleteEntriesWorkflow::ForEntry(*blog.store, theirs).noWebChoice);
-    EXPECT_FALSE(DeleteEntriesWorkflow::ForEntry(*blog.store, blog.AddEntry(0, 50)).noWebChoice);
+    EXPECT_TRUE(DeleteEntriesWorkflow::ForShownEntries(*blog.store).HasNoWebChoice());
+    EXPECT_TRUE(DeleteEntriesWorkflow::ForEntry(*blog.store, theirs).HasNoWebChoice());
+    EXPECT_FALSE(DeleteEntriesWorkflow::ForEntry(*blog.store, blog.AddEntry(0, 50)).HasNoWebChoice());
 }

@@ -44,7 +44,7 @@ protected:
 
 TEST_F(EditEntry, OpensWithTheEntrysFieldsAndTheBlogsCategories)
 {
-    EditEntryWorkflow dialog(*blog.store, *middle, false);
+    EditEntryWorkflow dialog(*blog.user, *blog.store, *middle, false);
     auto controls = dialog.Opening();
     EXPECT_EQ(controls.date.day, 2);
     EXPECT_EQ(controls.time.hour, 12);
@@ -56,13 +56,13 @@ TEST_F(EditEntry, OpensWithTheEntrysFieldsAndTheBlogsCategories)
     EXPECT_EQ(dialog.GetSyncButton(), EditEntryWorkflow::SyncButton::Disabled);
 
     // Id 0 chooses "Unfiled", not the editor's item that carries 0 too.
-    EXPECT_EQ(EditEntryWorkflow(*blog.store, *first, false).Opening().category, 2u);
+    EXPECT_EQ(EditEntryWorkflow(*blog.user, *blog.store, *first, false).Opening().category, 2u);
 }
 
 TEST_F(EditEntry, OkWithoutChangesNeitherMarksTheEntryNorSaves)
 {
-    EditEntryWorkflow dialog(*blog.store, *middle, false);
-    EXPECT_EQ(dialog.Ok(dialog.Opening()), DialogOutcome::Close(DialogResult::Ok));
+    EditEntryWorkflow dialog(*blog.user, *blog.store, *middle, false);
+    EXPECT_EQ(dialog.Ok(dialog.Opening()), DialogOutcome::Close(DialogResults::Ok));
     EXPECT_FALSE(middle->IsPending());
     EXPECT_FALSE(blog.WasSaved());
     EXPECT_TRUE(blog.Shown().empty());
@@ -70,7 +70,7 @@ TEST_F(EditEntry, OkWithoutChangesNeitherMarksTheEntryNorSaves)
 
 TEST_F(EditEntry, ChangingTheTimeOfDayMovesTheEntryInTheDateOrder)
 {
-    EditEntryWorkflow dialog(*blog.store, *middle, false);
+    EditEntryWorkflow dialog(*blog.user, *blog.store, *middle, false);
     auto controls = dialog.Opening();
     controls.time = { 1999, 1, 1, 10, 0, 0 }; // only the picker's time of day counts
     controls.date.hour = 23;                  // only the picker's date counts
@@ -80,14 +80,14 @@ TEST_F(EditEntry, ChangingTheTimeOfDayMovesTheEntryInTheDateOrder)
     ASSERT_TRUE(blog.WasSaved());
 
     controls.date.day = 4;
-    EditEntryWorkflow(*blog.store, *middle, false).Ok(controls);
+    EditEntryWorkflow(*blog.user, *blog.store, *middle, false).Ok(controls);
     EXPECT_EQ(blog.store->GetEntries().GetAt(0), middle) << "now the newest";
     EXPECT_EQ(blog.Reloaded()->GetEntries().GetAt(0)->GetServerId(), 2u);
 }
 
 TEST_F(EditEntry, TitleCaptionAndCategoryChangesAreSaved)
 {
-    EditEntryWorkflow dialog(*blog.store, *middle, false);
+    EditEntryWorkflow dialog(*blog.user, *blog.store, *middle, false);
     auto controls = dialog.Opening();
     controls.title = u"Big waves";
     controls.caption = u"Line one\r\nLine two";
@@ -106,7 +106,7 @@ TEST_F(EditEntry, FieldsPastTheirLimitsKeepTheDialogOpenUnchanged)
 {
     // A title the service sent may be longer than the field allows.
     middle->SetTitle(std::string(60, 't'));
-    EditEntryWorkflow dialog(*blog.store, *middle, false);
+    EditEntryWorkflow dialog(*blog.user, *blog.store, *middle, false);
     auto controls = dialog.Opening();
     DialogOutcome outcome = dialog.Ok(controls);
     EXPECT_FALSE(outcome.closes);
@@ -129,7 +129,7 @@ TEST_F(EditEntry, AnotherMembersEntryIsShownButNeverChanged)
     blog.store->GetBlogInfo().SetGroupBlog(1);
     blog.store->GetBlogInfo().SetOwnerId(TestBlog::kOtherUserId);
     middle->SetPosterId(TestBlog::kOtherUserId);
-    EditEntryWorkflow dialog(*blog.store, *middle, false);
+    EditEntryWorkflow dialog(*blog.user, *blog.store, *middle, false);
     EXPECT_TRUE(dialog.IsReadOnly());
     EXPECT_EQ(dialog.GetSyncButton(), EditEntryWorkflow::SyncButton::Hidden);
     EXPECT_EQ(Texts(dialog).back(), u"Unfiled") << "no \"Edit Categories...\"";
@@ -138,7 +138,7 @@ TEST_F(EditEntry, AnotherMembersEntryIsShownButNeverChanged)
     auto controls = dialog.Opening();
     controls.title = u"Mine now";
     controls.category = 2;
-    EXPECT_EQ(dialog.Ok(controls), DialogOutcome::Close(DialogResult::Ok));
+    EXPECT_EQ(dialog.Ok(controls), DialogOutcome::Close(DialogResults::Ok));
     EXPECT_EQ(blog.Shown(), std::vector<std::string> { "You cannot edit this blog entry. You may only edit entries that you posted. This entry was posted by another user." });
     EXPECT_EQ(middle->GetTitle(), "entry 2");
     EXPECT_EQ(middle->GetCategoryId(), 11u);
@@ -149,7 +149,7 @@ TEST_F(EditEntry, AnotherMembersEntryIsShownButNeverChanged)
 TEST_F(EditEntry, ABlogTheUserMayNotChangeGivesItsOwnMessage)
 {
     blog.store->GetBlogInfo().SetCanAddPhotos(false);
-    EditEntryWorkflow dialog(*blog.store, *middle, false);
+    EditEntryWorkflow dialog(*blog.user, *blog.store, *middle, false);
     auto controls = dialog.Opening();
     controls.caption = u"Calm";
     EXPECT_TRUE(dialog.Ok(controls).closes);
@@ -159,14 +159,15 @@ TEST_F(EditEntry, ABlogTheUserMayNotChangeGivesItsOwnMessage)
 
 TEST_F(EditEntry, DeleteUsesTheReadOnlyAndNeverPublishedFlags)
 {
-    EditEntryWorkflow dialog(*blog.store, *middle, true);
-    DeleteEntriesSetup setup = dialog.DeleteSetup();
-    EXPECT_TRUE(setup.single);
-    EXPECT_FALSE(setup.noWebChoice);
-    EXPECT_TRUE(setup.notOnWeb);
+    EditEntryWorkflow dialog(*blog.user, *blog.store, *middle, true);
+    DeleteEntriesWorkflow deletion = dialog.DeleteDialog();
+    EXPECT_TRUE(deletion.IsSingle());
+    EXPECT_FALSE(deletion.HasNoWebChoice());
+    EXPECT_TRUE(deletion.IsNotOnWeb());
+    EXPECT_FALSE(deletion.GetTexts().showWebChoice);
 
-    EditEntryWorkflow other(*blog.store, *first, false);
-    EXPECT_EQ(other.Delete({ true, false }), DialogOutcome::Close(DialogResult::EntryDeleted));
+    EditEntryWorkflow other(*blog.user, *blog.store, *first, false);
+    EXPECT_EQ(other.Delete({ true, false }), DialogOutcome::Close(DialogResults::EntryDeleted));
     EXPECT_EQ(blog.store->FindEntryByServerId(1), nullptr);
     EXPECT_EQ(blog.Reloaded()->GetDeletedEntries().GetSize(), 1u);
 }
@@ -174,7 +175,7 @@ TEST_F(EditEntry, DeleteUsesTheReadOnlyAndNeverPublishedFlags)
 TEST_F(EditEntry, EditingCategoriesKeepsWhatWasTypedAndChoosesTheStoredCategory)
 {
     int rebuilt = 0;
-    EditEntryWorkflow dialog(*blog.store, *middle, false);
+    EditEntryWorkflow dialog(*blog.user, *blog.store, *middle, false);
     dialog.SetCategoriesChangedHandler([&] { ++rebuilt; });
     EXPECT_TRUE(dialog.OpensCategoryEditor(3));
     EXPECT_FALSE(dialog.OpensCategoryEditor(2));

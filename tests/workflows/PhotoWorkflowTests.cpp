@@ -20,7 +20,8 @@ TEST(PurgePhotos, YesDeletesTheShownPublishedPhotosAndSaves)
     std::string unsentPhoto = blog.AddPhoto(unsent, "new.jpg");
     blog.store->SetFilters(10, BlogStorage::kStatusAll);
 
-    EXPECT_EQ(PurgePhotosWorkflow(*blog.store).Yes(), DialogOutcome::Close(DialogResult::Ok));
+    EXPECT_EQ(PurgePhotosWorkflow().Yes(), DialogOutcome::Close(DialogResults::Ok));
+    PurgePhotosWorkflow::PurgeShownPhotos(*blog.store);
     EXPECT_FALSE(PathExists(shownPhoto));
     EXPECT_TRUE(PathExists(otherPhoto)) << "not shown";
     EXPECT_TRUE(PathExists(unsentPhoto)) << "never published";
@@ -32,7 +33,7 @@ TEST(PurgePhotos, YesDeletesTheShownPublishedPhotosAndSaves)
 TEST(MovePhotos, WithoutAStorageCardTheDialogIsNotOpened)
 {
     TestBlog blog;
-    EXPECT_FALSE(MovePhotosWorkflow::CheckStorageCards());
+    EXPECT_EQ(MovePhotosWorkflow::DeviceLocations(), std::nullopt);
     EXPECT_EQ(blog.Shown(), std::vector<std::string> { "Your device doesn't currently have any external storage cards. Insert a storage card and try again." });
 }
 
@@ -40,19 +41,19 @@ TEST(MovePhotos, OneCardIsProposedAsTheDestinationAndTheSamePlaceTwiceIsRefused)
 {
     TestBlog blog;
     blog.device.AddStorageCard("Storage Card");
-    EXPECT_TRUE(MovePhotosWorkflow::CheckStorageCards());
-    MovePhotosWorkflow dialog(*blog.store);
-    ASSERT_EQ(dialog.Locations().size(), 2u);
-    EXPECT_EQ(dialog.Locations()[0].name, u"Internal");
-    EXPECT_TRUE(dialog.Locations()[0].location.IsInternalStorage());
-    EXPECT_EQ(dialog.Locations()[1].name, u"Storage Card");
+    auto locations = MovePhotosWorkflow::DeviceLocations();
+    ASSERT_TRUE(locations);
+    MovePhotosWorkflow dialog(*locations);
+    ASSERT_EQ(dialog.GetLocations().size(), 2u);
+    EXPECT_TRUE(dialog.GetLocations()[0].IsInternalStorage());
+    EXPECT_EQ(dialog.LocationNames(), (std::vector<std::u16string> { u"Internal", u"Storage Card" }));
     EXPECT_EQ(dialog.InitialSource(), 0u);
     EXPECT_EQ(dialog.InitialDestination(), 1u);
 
     DialogOutcome same = dialog.Ok(1, 1);
     EXPECT_FALSE(same.closes);
     EXPECT_EQ(blog.Shown(), std::vector<std::string> { "You've specified the same location for the source and destination." });
-    EXPECT_EQ(dialog.MoveChosenPhotos(), Error::InvalidParameter) << "nothing was chosen";
+    EXPECT_EQ(dialog.MoveChosenPhotos(*blog.store), Error::InvalidParameter) << "nothing was chosen";
 }
 
 TEST(MovePhotos, OkMovesTheShownPhotosToTheCardUnderAProgressWindow)
@@ -61,9 +62,10 @@ TEST(MovePhotos, OkMovesTheShownPhotosToTheCardUnderAProgressWindow)
     std::string card = blog.device.AddStorageCard("Storage Card");
     BlogEntry& entry = blog.AddEntry(1, 100);
     std::string photo = blog.AddPhoto(entry, "1.jpg");
-    MovePhotosWorkflow dialog(*blog.store);
+    MovePhotosWorkflow dialog(*MovePhotosWorkflow::DeviceLocations());
     ASSERT_TRUE(dialog.Ok(dialog.InitialSource(), dialog.InitialDestination()).closes);
-    EXPECT_EQ(dialog.MoveChosenPhotos(), Error::Success);
+    EXPECT_TRUE(dialog.GetDestination() && !dialog.GetDestination()->IsInternalStorage());
+    EXPECT_EQ(dialog.MoveChosenPhotos(*blog.store), Error::Success);
     EXPECT_FALSE(PathExists(photo));
     EXPECT_EQ(entry.GetPhotoPath(), JoinPath(card, "DCIM/trips/1.jpg"));
     EXPECT_TRUE(PathExists(entry.GetPhotoPath()));
@@ -81,9 +83,9 @@ TEST(MovePhotos, ACancelledMoveSaysNothingMore)
     blog.device.AddStorageCard("Storage Card");
     std::string photo = blog.AddPhoto(blog.AddEntry(1, 100), "1.jpg");
     blog.Interaction().ScriptCancelAfter(0);
-    MovePhotosWorkflow dialog(*blog.store);
+    MovePhotosWorkflow dialog(*MovePhotosWorkflow::DeviceLocations());
     ASSERT_TRUE(dialog.Ok(0, 1).closes);
-    EXPECT_EQ(dialog.MoveChosenPhotos(), Error::Cancelled);
+    EXPECT_EQ(dialog.MoveChosenPhotos(*blog.store), Error::Cancelled);
     EXPECT_TRUE(PathExists(photo));
     EXPECT_TRUE(blog.Shown().empty());
 }
@@ -105,18 +107,18 @@ TEST(DownloadPhoto, StartsAtTheEntrysSizeElseThePreferenceElse480x360)
     TestBlog blog;
     BlogEntry& entry = blog.AddEntry(1, 100);
     entry.SetPhotoState(6);
-    DownloadPhotoWorkflow sized(*blog.store, entry);
+    DownloadPhotoWorkflow sized(DownloadPhotoWorkflow::InitialSize(entry));
     ASSERT_EQ(sized.Sizes().items.size(), 6u);
     EXPECT_EQ(sized.Sizes().items.front().text, "176x132");
     EXPECT_EQ(sized.Sizes().ValueAt(sized.Sizes().selected), 6);
 
     entry.SetPhotoState(1);
     ASSERT_TRUE(WriteDownloadPhotoSize(7));
-    DownloadPhotoWorkflow preferred(*blog.store, entry);
+    DownloadPhotoWorkflow preferred(DownloadPhotoWorkflow::InitialSize(entry));
     EXPECT_EQ(preferred.Sizes().ValueAt(preferred.Sizes().selected), 7);
 
     ASSERT_TRUE(WriteDownloadPhotoSize(1));
-    DownloadPhotoWorkflow usual(*blog.store, entry);
+    DownloadPhotoWorkflow usual(DownloadPhotoWorkflow::InitialSize(entry));
     EXPECT_EQ(usual.Sizes().ValueAt(usual.Sizes().selected), 5);
 }
 
@@ -125,14 +127,14 @@ TEST(DownloadPhoto, TheSizeTheEntryHasIsNotFetchedAgainWhileItsPhotoIsThere)
     TestBlog blog;
     BlogEntry& entry = blog.AddEntry(1, 100);
     std::string photo = blog.AddPhoto(entry, "1.jpg", 6);
-    DownloadPhotoWorkflow dialog(*blog.store, entry);
-    EXPECT_EQ(dialog.Now(4), DialogOutcome::Close(DialogResult::Ok)); // "640x480"
+    DownloadPhotoWorkflow dialog(DownloadPhotoWorkflow::InitialSize(entry));
+    EXPECT_EQ(dialog.Now(4), DialogOutcome::Close(DialogResults::Ok)); // "640x480"
     EXPECT_EQ(ReadDownloadPhotoSize(), 6u);
-    EXPECT_FALSE(dialog.ShouldDownloadNow());
+    EXPECT_FALSE(dialog.ShouldDownloadNow(entry));
     EXPECT_EQ(blog.Shown(), std::vector<std::string> { "You already have this image size." });
 
     ASSERT_EQ(DeleteFileIfExists(photo), Error::Success);
-    EXPECT_TRUE(dialog.ShouldDownloadNow());
+    EXPECT_TRUE(dialog.ShouldDownloadNow(entry));
     EXPECT_EQ(blog.Shown().size(), 1u);
 }
 
@@ -141,10 +143,10 @@ TEST(DownloadPhoto, NextSyncAsksForTheSizeWithoutMakingTheEntryPending)
     TestBlog blog;
     BlogEntry& entry = blog.AddEntry(1, 100);
     blog.AddPhoto(entry, "1.jpg", 3);
-    DownloadPhotoWorkflow dialog(*blog.store, entry);
-    EXPECT_EQ(dialog.NextSync(5), DialogOutcome::Close(DialogResult::NextSync)); // "Full size"
-    EXPECT_EQ(dialog.ChosenSize(), 7);
-    dialog.RequestAtNextSync();
+    DownloadPhotoWorkflow dialog(DownloadPhotoWorkflow::InitialSize(entry));
+    EXPECT_EQ(dialog.NextSync(5), DialogOutcome::Close(DialogResults::DownloadNextSync)); // "Full size"
+    EXPECT_EQ(dialog.GetSize(), 7);
+    dialog.RequestAtNextSync(*blog.store, entry);
     EXPECT_EQ(entry.GetPhotoState(), 13);
     EXPECT_FALSE(entry.IsPending());
     auto reloaded = blog.Reloaded();
@@ -158,9 +160,9 @@ TEST(DownloadPhoto, NextSyncKeepsAPendingEntryPending)
     TestBlog blog;
     BlogEntry& entry = blog.AddEntry(1, 100);
     entry.SetPending(true);
-    DownloadPhotoWorkflow dialog(*blog.store, entry);
+    DownloadPhotoWorkflow dialog(DownloadPhotoWorkflow::InitialSize(entry));
     ASSERT_TRUE(dialog.NextSync(0).closes);
-    dialog.RequestAtNextSync();
+    dialog.RequestAtNextSync(*blog.store, entry);
     EXPECT_EQ(entry.GetPhotoState(), 8);
     EXPECT_TRUE(entry.IsPending());
 }

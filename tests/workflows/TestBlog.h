@@ -5,6 +5,7 @@
 
 #include "app/StartUp.h"
 #include "model/CWinBlogStorage.h"
+#include "model/CWinBlogUser.h"
 #include "platform/DeviceFolders.h"
 #include "platform/FileSystem.h"
 #include "platform/Path.h"
@@ -26,6 +27,8 @@ public:
     {
         EXPECT_TRUE(CreatePreferenceKeyChain());
         EXPECT_EQ(CreateFolderWithParents(DeviceFolders::Current().DataFolder()), Error::Success);
+        user = std::make_unique<CWinBlogUser>(DeviceFolders::Current().DataFolder());
+        user->SetUserId(kUserId);
         store = std::make_unique<CWinBlogStorage>(DeviceFolders::Current().DataFolder(), "trips");
         store->SetUserId(kUserId);
         store->GetBlogInfo().SetOwnerId(kUserId);
@@ -87,5 +90,6 @@ public:
     }
 
     SandboxDevice device;
+    std::unique_ptr<CWinBlogUser> user;
     std::unique_ptr<CWinBlogStorage> store;
 };

@@ -16,7 +16,7 @@ TEST(ViewPassword, AnEmptyPasswordIsRefusedAndAnotherAccepted)
     EXPECT_EQ(device.Interaction().ShownMessages()[0].text, "You need to enter a password.");
     EXPECT_EQ(device.Interaction().ShownMessages()[0].icon, MessageIcon::Warning);
 
-    EXPECT_EQ(prompt.Ok(u"s\u00e9same"), DialogOutcome::Close(DialogResult::Ok));
+    EXPECT_EQ(prompt.Ok(u"s\u00e9same"), DialogOutcome::Close(DialogResults::Ok));
     EXPECT_EQ(prompt.Password(), "s\xc3\xa9same");
 }
 
