@@ -111,6 +111,9 @@ public:
     BlogComment& InsertComment(std::unique_ptr<BlogComment> comment);
     // Gives a held entry a new post date and moves it to its place.
     void SetEntryPostDate(BlogEntry& entry, std::uint32_t postDate);
+    // Gives a held category a new name and moves it to its place, so that
+    // the categories stay in name order.
+    void RenameCategory(BlogAlbum& category, std::string_view name);
     // Deleting one entry as the user asks for it: with deletePhoto its
     // photo file is deleted (its path emptied unless that failed); then,
     // with onWeb, the entry is queued for deletion on the web, else it stays
