@@ -28,6 +28,8 @@ protected:
 
 TEST_F(ServerErrors, EachTextIsItsCodeWhateverItsCase)
 {
+    // Each text of the list, as the server sends it and in capitals: a
+    // changes request answers the code as it came.
     auto texts = ServerErrorTexts();
     ASSERT_EQ(texts.size(), 26u);
     for (std::size_t position = 0; position < texts.size(); ++position) {
@@ -37,12 +39,22 @@ TEST_F(ServerErrors, EachTextIsItsCodeWhateverItsCase)
         for (char& c : shouting)
             c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
         ErrorCode expected = 8000 + static_cast<ErrorCode>(position);
-        EXPECT_EQ(ServerErrorCodeForText(texts[position]), expected);
-        EXPECT_EQ(ServerErrorCodeForText(shouting), expected) << shouting;
+        for (const std::string& text : { std::string(texts[position]), shouting }) {
+            Answer(ErrorReply("GC", text));
+            ServiceReply reply = service.RequestChanges(nullptr, nullptr);
+            EXPECT_EQ(reply.Code(), expected) << text;
+            EXPECT_TRUE(reply.IsServerError());
+            EXPECT_EQ(service.GetServerErrorText(), text);
+        }
     }
+    // The list's places are the wire protocol.
     EXPECT_EQ(ServerErrorCodeForText("error: invalid version"), 8000u);
+    EXPECT_EQ(ServerErrorCodeForText("Error: You have not permission to add a picture"), 8013u);
+    EXPECT_EQ(ServerErrorCodeForText("Error: Enter valid viewer password"), 8023u);
+    EXPECT_EQ(ServerErrorCodeForText("Error: A connection to your blog could not be made so the photo is not posted"), 8025u);
     EXPECT_EQ(ServerErrorCodeForText("Error: Something new"), 65535u);
     EXPECT_EQ(ServerErrorCodeForText("Error: Invalid Version "), 65535u) << "the whole text must match";
+    EXPECT_TRUE(device.Interaction().ShownMessages().empty());
 }
 
 TEST_F(ServerErrors, AServerErrorIsShownOnceWithAFullStopAndAnswers10201)
