@@ -2,11 +2,12 @@
 // fuzz target again (which checks the store's rules and its saved copy),
 // and must merge as it did when it was kept: the code, the server's
 // timestamp and the number of categories, entries and comments left, as
-// tests/data/changes-fuzz-outcomes.txt lists them. A new input needs its
-// line: run this test with VBX_RECORD_FUZZ_OUTCOMES set to write the file
-// anew, and look at what changed before keeping it.
+// fuzz/corpus/vbx_changes_response_fuzzer.outcomes lists them (the input's
+// name, a tab, its outcome). A new input needs its line: run this test with
+// VBX_RECORD_OUTCOMES=1 to write the file anew, and look at what changed
+// before keeping it.
 
-#include "../../fuzz/ChangesResponseFuzzer.h"
+#include "../../fuzz/ChangesResponseExercise.h"
 #include "support/ScopedEnvironment.h"
 
 #include <cstdlib>
@@ -26,9 +27,9 @@ std::map<std::string, std::string> ReadOutcomes(const std::string& path)
     std::ifstream file(path);
     std::string line;
     while (std::getline(file, line)) {
-        std::size_t space = line.find(' ');
-        if (!line.empty() && line[0] != '#' && space != std::string::npos)
-            outcomes[line.substr(0, space)] = line.substr(space + 1);
+        std::size_t tab = line.find('\t');
+        if (tab != std::string::npos)
+            outcomes[line.substr(0, tab)] = line.substr(tab + 1);
     }
     return outcomes;
 }
@@ -39,7 +40,7 @@ TEST(ChangesFuzzCorpus, EveryKeptInputMergesAsItDidWhenKept)
 {
     // Times in the responses are UTC; the store's are local.
     ScopedTimeZone zone("UTC0");
-    std::string outcomesPath = std::string(VBX_TEST_DATA_DIR) + "/changes-fuzz-outcomes.txt";
+    std::string outcomesPath = std::string(VBX_CHANGES_RESPONSE_CORPUS) + ".outcomes";
     auto expected = ReadOutcomes(outcomesPath);
     std::map<std::string, std::string> actual;
     for (auto& entry : std::filesystem::directory_iterator(VBX_CHANGES_RESPONSE_CORPUS)) {
@@ -48,11 +49,10 @@ TEST(ChangesFuzzCorpus, EveryKeptInputMergesAsItDidWhenKept)
         std::string name = entry.path().filename().string();
         actual[name] = ProcessChangesInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()).Text();
     }
-    if (std::getenv("VBX_RECORD_FUZZ_OUTCOMES")) {
+    if (std::getenv("VBX_RECORD_OUTCOMES")) {
         std::ofstream out(outcomesPath, std::ios::trunc);
-        out << "# input: code timestamp categories entries comments\n";
         for (auto& [name, outcome] : actual)
-            out << name << ' ' << outcome << '\n';
+            out << name << '\t' << outcome << '\n';
         GTEST_SKIP() << "outcomes written to " << outcomesPath;
     }
     EXPECT_GE(actual.size(), 10u);

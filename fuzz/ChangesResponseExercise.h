@@ -7,7 +7,9 @@
 #include <cstdint>
 #include <string>
 
-// What one input of the changes-response fuzzer did to its store.
+// What one input of the changes-response fuzzer did to its store: the
+// code, the server's timestamp, and the categories, entries and comments
+// left ("code timestamp categories entries comments").
 struct ChangesFuzzOutcome {
     ErrorCode code { 0 };
     ProgramTime timestamp { 0 };
