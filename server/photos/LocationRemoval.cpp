@@ -1,5 +1,7 @@
 #include "server/photos/LocationRemoval.h"
 
+#include "server/photos/JpegSegments.h"
+
 #include <cstdint>
 #include <cstring>
 #include <optional>
@@ -191,57 +193,31 @@ bool StartsWith(std::string_view text, std::string_view prefix)
     return text.substr(0, prefix.size()) == prefix;
 }
 
-bool IsStandalone(std::uint8_t marker)
-{
-    return marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7);
-}
-
 }
 
 ErrorOr<std::string> RemoveLocation(std::string_view jpeg)
 {
-    if (jpeg.size() < 4 || static_cast<std::uint8_t>(jpeg[0]) != 0xFF || static_cast<std::uint8_t>(jpeg[1]) != 0xD8)
-        return Error::InvalidData;
     std::string result(jpeg.substr(0, 2));
     result.reserve(jpeg.size());
-    size_t position = 2;
-    while (position < jpeg.size()) {
-        if (static_cast<std::uint8_t>(jpeg[position]) != 0xFF)
-            return Error::InvalidData;
-        size_t markerAt = position;
-        while (position < jpeg.size() && static_cast<std::uint8_t>(jpeg[position]) == 0xFF)
-            ++position; // fill bytes
-        if (position >= jpeg.size())
-            return Error::InvalidData;
-        auto marker = static_cast<std::uint8_t>(jpeg[position++]);
-        if (IsStandalone(marker)) {
-            result.append(jpeg.substr(markerAt, position - markerAt));
-            continue;
+    auto firstScan = WalkJpegHeaders(jpeg, [&](const JpegSegment& segment) {
+        bool app1 = segment.marker == 0xE1;
+        if (app1 && StartsWith(segment.payload, ExifSignature)) {
+            std::string copy(segment.bytes);
+            size_t tiffStart = copy.size() - segment.payload.size() + ExifSignature.size();
+            if (StripExif(copy, tiffStart))
+                result += copy;
+            // else: too damaged to be sure, so dropped.
+            return;
         }
-        if (marker == 0xD9 || marker == 0xDA) {
-            // The end, or the first scan: from here on the compressed
-            // picture (and whatever follows it) is copied as it is.
-            result.append(jpeg.substr(markerAt));
-            return result;
-        }
-        if (position + 2 > jpeg.size())
-            return Error::InvalidData;
-        size_t length = static_cast<std::uint8_t>(jpeg[position]) << 8 | static_cast<std::uint8_t>(jpeg[position + 1]);
-        if (length < 2 || position + length > jpeg.size())
-            return Error::InvalidData;
-        std::string segment(jpeg.substr(markerAt, position + length - markerAt));
-        std::string_view payload = std::string_view(jpeg).substr(position + 2, length - 2);
-        position += length;
-        if (marker == 0xE1 && StartsWith(payload, ExifSignature)) {
-            size_t tiffStart = segment.size() - payload.size() + ExifSignature.size();
-            if (!StripExif(segment, tiffStart))
-                continue; // too damaged to be sure: dropped
-        } else if (marker == 0xE1 && (StartsWith(payload, XmpSignature) || StartsWith(payload, ExtendedXmpSignature))) {
-            if (payload.find("GPS") != std::string_view::npos)
-                continue;
-        }
-        result += segment;
-    }
-    // No scan at all: not a picture.
-    return Error::InvalidData;
+        if (app1 && (StartsWith(segment.payload, XmpSignature) || StartsWith(segment.payload, ExtendedXmpSignature))
+            && segment.payload.find("GPS") != std::string_view::npos)
+            return;
+        result += segment.bytes;
+    });
+    if (firstScan.IsError())
+        return firstScan.GetError();
+    // From the first scan on, the compressed picture (and whatever follows
+    // it) is copied as it is.
+    result.append(jpeg.substr(*firstScan));
+    return result;
 }

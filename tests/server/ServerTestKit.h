@@ -31,7 +31,7 @@ public:
 
     int Port() const { return m_port; }
     std::string Host() const { return "127.0.0.1:" + std::to_string(m_port); }
-    const std::string& DataFolder() const { return m_folder.Path(); }
+    std::string DataFolder() const { return m_folder.File("data"); }
     ServiceInstance& Instance() { return *m_instance; }
 
     // The service's clock: the real time plus an offset the test sets.
