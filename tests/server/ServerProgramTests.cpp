@@ -2,93 +2,19 @@
 // data folder, and a real serving run started, used and stopped with
 // SIGTERM, with its log.
 
+#include "ProgramRunner.h"
 #include "ServerTestKit.h"
 
 #include <cstdio>
 #include <filesystem>
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <poll.h>
 #include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
 
-struct ProgramRun {
-    int status { -1 };
-    std::string out;
-    std::string err;
-};
-
-// Starts the program with its output on pipes.
-struct RunningProgram {
-    pid_t pid { -1 };
-    int out { -1 };
-    int err { -1 };
-};
-
-RunningProgram Start(const std::vector<std::string>& arguments)
-{
-    int out[2], err[2];
-    if (::pipe2(out, O_CLOEXEC) != 0 || ::pipe2(err, O_CLOEXEC) != 0)
-        return {};
-    pid_t pid = ::fork();
-    if (pid == 0) {
-        ::dup2(out[1], 1);
-        ::dup2(err[1], 2);
-        std::vector<char*> argv;
-        std::string program = VBX_SERVER_PATH;
-        argv.push_back(program.data());
-        std::vector<std::string> copies = arguments;
-        for (std::string& argument : copies)
-            argv.push_back(argument.data());
-        argv.push_back(nullptr);
-        ::execv(program.c_str(), argv.data());
-        ::_exit(127);
-    }
-    ::close(out[1]);
-    ::close(err[1]);
-    return RunningProgram { pid, out[0], err[0] };
-}
-
-// Reads a pipe until it ends (or, with a wanted text, until that arrives
-// or the time is up).
-std::string ReadPipe(int fd, const std::string& until = {}, int milliseconds = 10000)
-{
-    std::string text;
-    char buffer[4096];
-    for (;;) {
-        pollfd poller { fd, POLLIN, 0 };
-        if (::poll(&poller, 1, milliseconds) <= 0)
-            break;
-        ssize_t got = ::read(fd, buffer, sizeof buffer);
-        if (got <= 0)
-            break;
-        text.append(buffer, static_cast<size_t>(got));
-        if (!until.empty() && text.find(until) != std::string::npos)
-            break;
-    }
-    return text;
-}
-
-int Wait(pid_t pid)
-{
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-}
-
 ProgramRun RunServer(const std::vector<std::string>& arguments)
 {
-    RunningProgram program = Start(arguments);
-    ProgramRun run;
-    run.out = ReadPipe(program.out);
-    run.err = ReadPipe(program.err);
-    ::close(program.out);
-    ::close(program.err);
-    run.status = Wait(program.pid);
-    return run;
+    return RunProgram(VBX_SERVER_PATH, arguments);
 }
 
 }
@@ -169,7 +95,7 @@ TEST(ServerProgram, ServesLogsAndStopsOnSigterm)
     WriteTextFile(folder.File("channels.txt"), "garden  The garden\n");
     ASSERT_EQ(RunServer({ "--data", data, "admin", "set-channels", folder.File("channels.txt") }).status, 0);
 
-    RunningProgram server = Start({ "--data", data, "--photos", folder.File("pictures"), "--listen", "127.0.0.1:0", "--threads", "2" });
+    RunningProgram server = StartProgram(VBX_SERVER_PATH, { "--data", data, "--photos", folder.File("pictures"), "--listen", "127.0.0.1:0", "--threads", "2" });
     std::string banner = ReadPipe(server.out, "\n");
     size_t at = banner.find("http://127.0.0.1:");
     ASSERT_NE(at, std::string::npos) << banner;
@@ -203,7 +129,7 @@ TEST(ServerProgram, ServesLogsAndStopsOnSigterm)
 
     ::kill(server.pid, SIGTERM);
     std::string log = ReadPipe(server.err);
-    EXPECT_EQ(Wait(server.pid), 0);
+    EXPECT_EQ(WaitForProgram(server.pid), 0);
     ::close(server.out);
     ::close(server.err);
     // One line per request: method, path, action, user, status, time.
