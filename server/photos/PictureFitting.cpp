@@ -33,7 +33,9 @@ ErrorOr<PictureSize> CheckDecodablePicture(std::string_view jpeg)
     JpegInfo info;
     if (ErrorCode code = image.ReadInfo(info); code != Error::Success)
         return code;
-    if (info.width == 0 || info.height == 0)
+    // Larger than any camera's photo: a small file may claim a size whose
+    // decoding alone would take the service's memory and time.
+    if (info.width == 0 || info.height == 0 || std::uint64_t(info.width) * info.height > MaximumPhotoPixels)
         return Error::InvalidData;
     // The smallest decode reads every block of the file, so a file that
     // passes here can be scaled to any size later.

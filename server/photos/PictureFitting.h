@@ -2,6 +2,7 @@
 
 #include "platform/ErrorOr.h"
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -10,8 +11,12 @@ struct PictureSize {
     int height { 0 };
 };
 
+// The most pixels a photo may have.
+constexpr std::uint64_t MaximumPhotoPixels = 120'000'000;
+
 // Reads a JPEG's size and checks that our decoder can decode it whole (a
-// progressive or damaged file fails with the decoder's code).
+// progressive or damaged file fails with the decoder's code, one larger
+// than MaximumPhotoPixels with InvalidData).
 ErrorOr<PictureSize> CheckDecodablePicture(std::string_view jpeg);
 
 // The size a picture of `size` takes when it is shrunk to fit a box of
