@@ -5,6 +5,7 @@
 ErrorOr<BlogAccess> AccessOf(SqlTransaction& db, const BlogRecord& blog, const std::optional<UserRecord>& user)
 {
     BlogAccess access;
+    access.mayRead = !blog.IsProtected();
     if (!user)
         return access;
     access.owner = blog.ownerId == user->id;
@@ -15,6 +16,14 @@ ErrorOr<BlogAccess> AccessOf(SqlTransaction& db, const BlogRecord& blog, const s
         access.member = *member;
     }
     access.mayPost = access.owner || access.member;
-    access.mayComment = access.mayPost || blog.commentsOpen;
+    if (access.mayPost) {
+        access.mayRead = true;
+    } else if (!access.mayRead) {
+        auto subscribed = IsSubscribed(db, user->id, blog.id);
+        if (subscribed.IsError())
+            return subscribed.GetError();
+        access.mayRead = *subscribed;
+    }
+    access.mayComment = access.mayPost || (access.mayRead && blog.commentsOpen);
     return access;
 }

@@ -10,12 +10,14 @@
 //  - Members of a group blog post entries and change their own.
 //  - Anyone with an account may comment where comments are open; the
 //    owner and the group's members always may.
-//  - Everyone else reads (a protected blog with its view password): a
-//    read-only subscription.
+//  - Everyone else reads: a read-only subscription. A protected blog is
+//    read with its view password only, and only users who gave it (and so
+//    hold a subscription) may comment on it or send its photos on.
 // Categories and the blog's settings are the owner's.
 struct BlogAccess {
     bool owner { false };
-    bool member { false }; // of a group blog
+    bool member { false };  // of a group blog
+    bool mayRead { false }; // without giving the view password again
     bool mayPost { false };
     bool mayComment { false };
 

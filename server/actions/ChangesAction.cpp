@@ -70,6 +70,10 @@ ErrorOr<ActionOutcome> GetChanges(ActionContext& context, const GetChangesReques
     if (context.user && !context.access.owner && !context.access.member) {
         if (ErrorCode code = Subscribe(context.db, context.user->id, blog.id, context.now); code != Error::Success)
             return code;
+        auto access = AccessOf(context.db, blog, context.user);
+        if (access.IsError())
+            return access.GetError();
+        context.access = *access;
     }
 
     auto categories = ListCategories(context.db, blog.id, request.since);

@@ -41,6 +41,8 @@ OutboxItem NewItem(const ActionContext& context, const char* kind, std::uint32_t
 
 ErrorOr<ActionOutcome> SendPhotoEmail(ActionContext& context, const PhotoEmailRequest& request)
 {
+    if (!context.access.mayRead)
+        return Refuse(context, ServiceErrorText::BlogPasswordProtected);
     std::vector<std::string> recipients;
     for (const std::string& recipient : request.recipients) {
         if (recipient.empty())
@@ -68,6 +70,8 @@ ErrorOr<ActionOutcome> SendPhotoEmail(ActionContext& context, const PhotoEmailRe
 
 ErrorOr<ActionOutcome> PostToRemoteBlog(ActionContext& context, const RemoteBlogRequest& request)
 {
+    if (!context.access.mayRead)
+        return Refuse(context, ServiceErrorText::BlogPasswordProtected);
     auto remoteBlogs = ListRemoteBlogs(context.db, context.user->id);
     if (remoteBlogs.IsError())
         return remoteBlogs.GetError();

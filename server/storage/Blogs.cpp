@@ -106,6 +106,14 @@ ErrorCode Unsubscribe(SqlTransaction& db, std::uint32_t userId, std::uint32_t bl
     return db.Execute("DELETE FROM subscriptions WHERE user_id = ? AND blog_id = ?", { Number(userId), Number(blogId) });
 }
 
+ErrorOr<bool> IsSubscribed(SqlTransaction& db, std::uint32_t userId, std::uint32_t blogId)
+{
+    auto count = QueryNumber(db, "SELECT COUNT(*) FROM subscriptions WHERE user_id = ? AND blog_id = ?", { Number(userId), Number(blogId) });
+    if (count.IsError())
+        return ErrorOr<bool>::FromError(count.GetError());
+    return *count > 0;
+}
+
 ErrorOr<std::vector<std::uint32_t>> ListSubscriptions(SqlTransaction& db, std::uint32_t userId)
 {
     return AllRecords<std::uint32_t>(db.Query("SELECT blog_id FROM subscriptions WHERE user_id = ? ORDER BY blog_id", { Number(userId) }),

@@ -27,6 +27,7 @@ ErrorCode AddMember(SqlTransaction& db, std::uint32_t blogId, std::uint32_t user
 // Read-only subscriptions of users to other users' blogs.
 ErrorCode Subscribe(SqlTransaction& db, std::uint32_t userId, std::uint32_t blogId, std::int64_t now);
 ErrorCode Unsubscribe(SqlTransaction& db, std::uint32_t userId, std::uint32_t blogId);
+ErrorOr<bool> IsSubscribed(SqlTransaction& db, std::uint32_t userId, std::uint32_t blogId);
 ErrorOr<std::vector<std::uint32_t>> ListSubscriptions(SqlTransaction& db, std::uint32_t userId);
 
 // Every blog a user owns, is a member of or subscribes to, each once:

@@ -10,6 +10,8 @@
 #include "server/web/Html.h"
 #include "server/web/ViewCookie.h"
 
+#include <openssl/crypto.h>
+
 namespace {
 
 std::string BlogPath(const BlogRecord& blog)
@@ -51,6 +53,12 @@ bool IsSafeQuery(const std::string& query)
             return false;
     }
     return true;
+}
+
+// Compared in time that does not depend on where the texts differ.
+bool SamePassword(const std::string& given, const std::string& password)
+{
+    return given.size() == password.size() && CRYPTO_memcmp(given.data(), password.data(), given.size()) == 0;
 }
 
 WebPage PasswordForm(const BlogRecord& blog, const std::string& next, bool wrong)
@@ -210,7 +218,7 @@ ErrorOr<WebPage> BlogPages::Unlock(const std::string& blogName, const std::strin
     if (!*found || (*found)->hidden || !(*found)->IsProtected())
         return NotFound();
     const BlogRecord& blog = **found;
-    if (password != blog.viewPassword)
+    if (!SamePassword(password, blog.viewPassword))
         return PasswordForm(blog, next, true);
     auto secret = SiteSecret(**transaction);
     if (secret.IsError())

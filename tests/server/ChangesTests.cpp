@@ -206,20 +206,31 @@ TEST(Changes, ProtectedBlogNeedsTheViewPassword)
     Device bob(service, service.AddUser("bob@example.com"));
     Device stranger(service, std::nullopt);
     ann.CreateBlog("diary");
+    std::uint32_t entry = ann.AddEntry("diary", "dear diary", TestJpeg(16, 16));
     ASSERT_EQ(service.Admin({ "set-view-password", "diary", "open sesame" }), 0);
+    std::string comment = "<OM><ID>" + std::to_string(entry) + "</ID><OD>2006-07-01T10:00:00Z</OD><OT>hi</OT></OM>";
+    std::string email = "<CI>0</CI><ID>" + std::to_string(entry) + "</ID><RS><RP>joe@example.com</RP></RS><MG></MG>";
 
+    // Without the view password nobody comments on it or sends its photos.
+    EXPECT_EQ(bob.Send("AO", "diary", comment).Refusal(), "Error: You have not permission to post a comment");
+    EXPECT_EQ(bob.Send("PhotoEMail", "diary", email).Refusal(), "Error: The Blog is password protected");
     EXPECT_EQ(bob.GetChanges("diary").Refusal(), "Error: The Blog is password protected");
     EXPECT_EQ(bob.GetChanges("diary", std::nullopt, {}, "wrong").Refusal(), "Error: Enter valid viewer password");
     EXPECT_EQ(stranger.GetChanges("diary").Refusal(), "Error: The Blog is password protected");
     Answer opened = bob.GetChanges("diary", std::nullopt, {}, "open sesame");
     ASSERT_TRUE(opened.Ok()) << opened.body;
     EXPECT_EQ(opened.Records("BL")[0]["WA"], "no");
+    EXPECT_EQ(opened.Records("BL")[0]["CM"], "yes");
+    EXPECT_TRUE(bob.Send("AO", "diary", comment).Ok());
+    EXPECT_TRUE(bob.Send("PhotoEMail", "diary", email).Ok());
     EXPECT_TRUE(stranger.GetChanges("diary", std::nullopt, {}, "open sesame").Ok());
     // The owner needs no view password.
     EXPECT_TRUE(ann.GetChanges("diary").Ok());
-    // A refusal keeps nothing: bob was not subscribed by the refused read.
-    ASSERT_EQ(service.Admin({ "set-view-password", "diary", "" }), 0);
-    EXPECT_TRUE(bob.GetChanges("diary").Ok());
+    // A refused read subscribes nobody.
+    Device carol(service, service.AddUser("carol@example.com"));
+    EXPECT_EQ(carol.GetChanges("diary", std::nullopt, {}, "wrong").Refusal(), "Error: Enter valid viewer password");
+    EXPECT_EQ(carol.Send("GU", std::nullopt, "").Records("SU").size(), 0u);
+    EXPECT_EQ(bob.Send("GU", std::nullopt, "").Records("SU").size(), 1u);
 }
 
 TEST(Changes, AnonymousReadAndMissingBlog)
