@@ -204,24 +204,14 @@ int SetViewPasswordCommand(AdminRun& run)
     });
 }
 
-int SetGroupCommand(AdminRun& run)
+// A blog's on/off setting.
+int SwitchBlogSetting(AdminRun& run, const char* synopsis, bool BlogRecord::*setting)
 {
-    return ChangeBlog(run, "set-group BLOG on|off", [&](BlogRecord& blog) -> std::optional<std::string> {
+    return ChangeBlog(run, synopsis, [&](BlogRecord& blog) -> std::optional<std::string> {
         auto on = OnOff(run.arguments[1]);
         if (!on)
             return std::string();
-        blog.group = *on;
-        return std::nullopt;
-    });
-}
-
-int SetCommentsCommand(AdminRun& run)
-{
-    return ChangeBlog(run, "set-comments BLOG on|off", [&](BlogRecord& blog) -> std::optional<std::string> {
-        auto on = OnOff(run.arguments[1]);
-        if (!on)
-            return std::string();
-        blog.commentsOpen = *on;
+        blog.*setting = *on;
         return std::nullopt;
     });
 }
@@ -298,8 +288,8 @@ int RunAdminCommand(ServiceInstance& instance, const std::vector<std::string>& w
         { "list-blogs", ListBlogsCommand },
         { "list-outbox", ListOutboxCommand },
         { "set-view-password", SetViewPasswordCommand },
-        { "set-group", SetGroupCommand },
-        { "set-comments", SetCommentsCommand },
+        { "set-group", [](AdminRun& run) { return SwitchBlogSetting(run, "set-group BLOG on|off", &BlogRecord::group); } },
+        { "set-comments", [](AdminRun& run) { return SwitchBlogSetting(run, "set-comments BLOG on|off", &BlogRecord::commentsOpen); } },
         { "add-member", AddMemberCommand },
         { "add-remote-blog", AddRemoteBlogCommand },
         { "set-channels", [](AdminRun& run) { return SetFileCommand(run, true); } },
