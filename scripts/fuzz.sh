@@ -2,7 +2,8 @@
 # Builds one libFuzzer target with clang, AddressSanitizer and
 # UndefinedBehaviorSanitizer (in build-fuzz) and runs it for a while.
 #   scripts/fuzz.sh TARGET SECONDS
-# Targets: vbx_jpeg_decoder_fuzzer, vbx_response_scan_fuzzer.
+# Targets: vbx_jpeg_decoder_fuzzer, vbx_response_scan_fuzzer,
+# vbx_server_request_fuzzer.
 # Seeds: fuzz/corpus/TARGET when it exists, plus generated pictures and the
 # kept findings (tests/data/jpeg-fuzz) for the JPEG decoder. The corpus the
 # run grows stays in build-fuzz/corpus/TARGET; an input that makes the target
@@ -41,10 +42,16 @@ if [[ "$target" == vbx_jpeg_decoder_fuzzer ]]; then
     seeds+=("$top/tests/data/jpeg-fuzz")
     options+=(-max_len=65536 -timeout=10 -rss_limit_mb=2048)
 fi
+
 # Changes responses: whole responses of a few records, each merged into a
 # store (and every other one saved) in a few milliseconds.
 if [[ "$target" == vbx_changes_response_fuzzer ]]; then
     options+=(-max_len=16384 -timeout=10 -rss_limit_mb=2048)
+fi
+
+if [[ "$target" == vbx_server_request_fuzzer ]]; then
+    # Envelopes carry whole photos as base64.
+    options+=(-max_len=131072 -timeout=10 -rss_limit_mb=2048)
 fi
 
 # The fuzzer's temporary files stay inside the build folder.
