@@ -1,6 +1,7 @@
 #include "service/ChangesMerger.h"
 
 #include "model/BlogIds.h"
+#include "platform/Path.h"
 #include "service/DownloadedPhoto.h"
 
 std::uint32_t ServiceCategoryId(std::uint32_t id)
@@ -10,37 +11,33 @@ std::uint32_t ServiceCategoryId(std::uint32_t id)
 
 namespace {
 
-// The store holds its categories in name order and its comments in date
-// order; a record whose key changes is moved to its new place.
-
-void RenameCategory(LocalBlogStorage& store, BlogAlbum& category, std::string_view name)
+RecordLookup<BlogAlbum>::Rules CategoryRules(LocalBlogStorage& store)
 {
-    if (category.GetName() == name)
-        return;
-    auto& categories = store.GetCategories();
-    long index = categories.IndexOf(&category);
-    if (index < 0) {
-        category.SetName(name);
-        return;
-    }
-    auto taken = categories.Detach(static_cast<size_t>(index));
-    taken->SetName(name);
-    store.InsertCategory(std::move(taken));
+    return {
+        [](const BlogAlbum& category) { return category.GetId(); },
+        [](const BlogAlbum& category) { return !category.HasServiceId(); },
+        [&store](std::uint32_t id) { return store.FindCategoryById(id); },
+    };
 }
 
-void RedateComment(LocalBlogStorage& store, BlogComment& comment, std::uint32_t date)
+RecordLookup<BlogComment>::Rules CommentRules(LocalBlogStorage& store)
 {
-    if (comment.GetDate() == date)
-        return;
-    auto& comments = store.GetComments();
-    long index = comments.IndexOf(&comment);
-    if (index < 0) {
-        comment.SetDate(date);
-        return;
-    }
-    auto taken = comments.Detach(static_cast<size_t>(index));
-    taken->SetDate(date);
-    store.InsertComment(std::move(taken));
+    return {
+        [](const BlogComment& comment) { return comment.GetCommentId(); },
+        [](const BlogComment& comment) { return comment.GetCommentId() == 0; },
+        [&store](std::uint32_t id) { return store.FindCommentById(id); },
+    };
+}
+
+// The orders of the store's lists.
+bool NameComesBefore(const BlogAlbum& a, const BlogAlbum& b)
+{
+    return CompareIgnoringCase(a.GetName(), b.GetName()) < 0;
+}
+
+bool DateComesBefore(const BlogComment& a, const BlogComment& b)
+{
+    return a.GetDate() < b.GetDate();
 }
 
 }
@@ -48,7 +45,10 @@ void RedateComment(LocalBlogStorage& store, BlogComment& comment, std::uint32_t 
 ChangesMerger::ChangesMerger(LocalBlogStorage& store, bool fullRefresh)
     : m_store(store)
     , m_fullRefresh(fullRefresh)
-    , m_comments(store)
+    , m_categories(store.GetCategories(), CategoryRules(store))
+    , m_comments(store.GetComments(), CommentRules(store))
+    , m_newCategories(store.GetCategories(), NameComesBefore)
+    , m_newComments(store.GetComments(), DateComesBefore)
 {
 }
 
@@ -73,29 +73,31 @@ void ChangesMerger::MergeCategory(const CategoryRecord& record)
     // Ids from the local range would name categories the device made.
     if (record.id == 0 || record.name.empty() || record.id >= BlogIds::FirstLocalCategory)
         return;
-    if (BlogAlbum* known = m_store.FindCategoryById(record.id)) {
+    if (BlogAlbum* known = m_categories.FindById(record.id)) {
         if (record.deleted) {
-            m_store.DeleteCategory(*known, true);
+            DeleteCategory(*known);
             return;
         }
         if (!known->IsModified()) {
-            RenameCategory(m_store, *known, record.name);
+            RenameCategory(*known, record.name);
             known->SetUrl(record.url);
         }
         if (m_fullRefresh)
             m_store.ConfirmCategory(*known);
         return;
     }
-    if (BlogAlbum* local = m_store.FindLocalCategoryByName(record.name)) {
+    auto sameName = [&](const BlogAlbum& category) { return EqualsIgnoringCase(category.GetName(), record.name); };
+    if (BlogAlbum* local = m_categories.FindLocal(sameName)) {
         // The category made on the device, which the service already knows.
         if (record.deleted) {
-            m_store.DeleteCategory(*local, true);
+            DeleteCategory(*local);
             return;
         }
         std::uint32_t localId = local->GetId();
         local->SetId(record.id);
         local->SetUrl(record.url);
         local->SetModified(false);
+        m_categories.TookId(*local);
         m_store.Recategorise(localId, record.id);
         if (m_fullRefresh)
             m_store.ConfirmCategory(*local);
@@ -108,7 +110,27 @@ void ChangesMerger::MergeCategory(const CategoryRecord& record)
     category->SetName(record.name);
     category->SetUrl(record.url);
     category->SetModified(false);
-    m_store.InsertCategory(std::move(category));
+    m_categories.Added(m_newCategories.Append(std::move(category)));
+}
+
+void ChangesMerger::DeleteCategory(BlogAlbum& category)
+{
+    m_categories.Removing(category);
+    m_newCategories.Removing(category);
+    m_store.DeleteCategory(category, true);
+}
+
+// The store holds its categories in name order and its comments in date
+// order: a record whose key changes goes to the end of the list, and takes
+// its place with the new ones.
+void ChangesMerger::RenameCategory(BlogAlbum& category, std::string_view name)
+{
+    if (category.GetName() == name)
+        return;
+    auto taken = m_newCategories.Take(category);
+    category.SetName(name);
+    if (taken)
+        m_newCategories.Append(std::move(taken));
 }
 
 ErrorCode ChangesMerger::MergeEntry(const EntryRecord& record)
@@ -205,7 +227,11 @@ void ChangesMerger::MergeComment(const CommentRecord& record)
     if (record.id == 0)
         return;
     BlogComment* known = m_comments.FindById(record.id);
-    BlogComment* local = known ? nullptr : m_comments.FindLocal(record.entryId, record.text, record.date);
+    auto sameComment = [&](const BlogComment& comment) {
+        return comment.GetEntryId() == record.entryId && (record.date == 0 || comment.GetDate() == record.date)
+            && EqualsIgnoringCase(comment.GetText(), record.text);
+    };
+    BlogComment* local = known ? nullptr : m_comments.FindLocal(sameComment);
     BlogComment* held = known ? known : local;
     if (!held) {
         if (record.deleted)
@@ -222,7 +248,7 @@ void ChangesMerger::MergeComment(const CommentRecord& record)
         comment->SetAuthorName(record.author);
         comment->SetDate(record.date);
         comment->SetPending(false);
-        m_comments.Added(m_store.InsertComment(std::move(comment)));
+        m_comments.Added(m_newComments.Append(std::move(comment)));
         if (!m_fullRefresh && entry)
             (void)entry->SetNewComments(true);
         return;
@@ -237,7 +263,7 @@ void ChangesMerger::MergeComment(const CommentRecord& record)
             known->SetAuthorId(record.authorId);
             known->SetText(record.text);
             known->SetAuthorName(record.author);
-            RedateComment(m_store, *known, record.date);
+            RedateComment(*known, record.date);
         }
     } else {
         local->SetCommentId(record.id);
@@ -250,8 +276,19 @@ void ChangesMerger::MergeComment(const CommentRecord& record)
         m_store.ConfirmComment(*held);
 }
 
+void ChangesMerger::RedateComment(BlogComment& comment, std::uint32_t date)
+{
+    if (comment.GetDate() == date)
+        return;
+    auto taken = m_newComments.Take(comment);
+    comment.SetDate(date);
+    if (taken)
+        m_newComments.Append(std::move(taken));
+}
+
 void ChangesMerger::DeleteComment(BlogComment& comment)
 {
     m_comments.Removing(comment);
+    m_newComments.Removing(comment);
     m_store.DeleteComment(comment, true);
 }

@@ -3,7 +3,8 @@
 #include "model/LocalBlogStorage.h"
 #include "platform/ErrorCode.h"
 #include "service/ChangesRecords.h"
-#include "service/CommentLookup.h"
+#include "service/AppendedRecords.h"
+#include "service/RecordLookup.h"
 
 // Merges the records of a changes response into a blog's store, each as
 // soon as it has been read. A record the store holds (by id, or as the
@@ -14,7 +15,8 @@
 // what the service no longer lists.
 //
 // Nothing is saved here: the caller saves the store once the whole
-// response has been merged.
+// response has been merged. New categories and comments take their places
+// in the store's lists when the merger goes.
 class ChangesMerger {
 public:
     ChangesMerger(LocalBlogStorage& store, bool fullRefresh);
@@ -29,11 +31,17 @@ private:
     void TakeIntoLocalEntry(BlogEntry& entry, const EntryRecord& record);
     void TakeIntoKnownEntry(BlogEntry& entry, const EntryRecord& record);
     [[nodiscard]] ErrorCode DeleteEntry(BlogEntry& entry);
+    void DeleteCategory(BlogAlbum& category);
     void DeleteComment(BlogComment& comment);
+    void RenameCategory(BlogAlbum& category, std::string_view name);
+    void RedateComment(BlogComment& comment, std::uint32_t date);
 
     LocalBlogStorage& m_store;
     bool m_fullRefresh;
-    CommentLookup m_comments;
+    RecordLookup<BlogAlbum> m_categories;
+    RecordLookup<BlogComment> m_comments;
+    AppendedRecords<BlogAlbum> m_newCategories;
+    AppendedRecords<BlogComment> m_newComments;
 };
 
 // A category id as an entry of the service may carry it: ids from the

@@ -8,6 +8,8 @@
 #include "transport/ReadOnlyMemoryStream.h"
 #include "transport/StreamFactories.h"
 
+#include <cstdio>
+
 namespace {
 
 using Response = ChangesResponseBuilder;
@@ -140,6 +142,37 @@ TEST_F(HostileResponse, ManyRecordsWithOneIdMakeOneEntry)
     ASSERT_EQ(Process(body), Error::Success);
     ASSERT_EQ(store->GetEntries().GetSize(), 1u);
     EXPECT_EQ(store->FindEntryByServerId(5)->GetTitle(), "again 19999");
+}
+
+TEST_F(HostileResponse, ManyRecordsInTheOtherOrderTakeTheirPlacesInOnePass)
+{
+    // Put in place one at a time, 200,000 comments newest first would move
+    // the whole list for each: minutes. Merged at the end: a moment.
+    store->InsertComment(MakeComment(*store, 5, 1, "held", 4000000000u, false));
+    store->InsertCategory(MakeCategory(*store, 1, "m held", false));
+    std::string body = "<CS>";
+    for (int i = 20000; i > 1; --i) {
+        char name[16];
+        std::snprintf(name, sizeof name, "c%05d", i);
+        body += "<CA D=\"f\"><CI>" + std::to_string(i) + "</CI><NM>" + name + "</NM><UR>u</UR></CA>";
+    }
+    body += "</CS><OS>";
+    for (int i = 200000; i > 1; --i) {
+        ProgramTime date = ProgramTimeFromUnixTime(1000000000 + i);
+        body += "<OM D=\"f\"><OI>" + std::to_string(i) + "</OI><ID>5</ID><UI>1</UI><BY>x</BY><OD>" + http.FormatTime(date, true)
+            + "</OD><OT>t</OT></OM>";
+    }
+    body += "</OS>";
+    ASSERT_EQ(Process(body), Error::Success);
+    ASSERT_EQ(store->GetComments().GetSize(), 200000u);
+    ASSERT_EQ(store->GetCategories().GetSize(), 20000u);
+    for (size_t i = 1; i < store->GetComments().GetSize(); ++i)
+        ASSERT_LE(store->GetComments().GetAt(i - 1)->GetDate(), store->GetComments().GetAt(i)->GetDate()) << i;
+    for (size_t i = 1; i < store->GetCategories().GetSize(); ++i)
+        ASSERT_LT(store->GetCategories().GetAt(i - 1)->GetName(), store->GetCategories().GetAt(i)->GetName()) << i;
+    EXPECT_EQ(store->GetComments().GetAt(0)->GetCommentId(), 2u);
+    EXPECT_EQ(store->GetComments().GetAt(199999)->GetCommentId(), 1u) << "the held comment is the newest";
+    EXPECT_EQ(store->FindCategoryById(1)->GetName(), "m held");
 }
 
 TEST_F(HostileResponse, AFullRefreshOfGarbageSweepsOnlyWhatIsGone)
