@@ -188,6 +188,8 @@ private:
     const std::vector<BlogEntry*>& ShownEntries() const;
     // The position of the held entry that a deletion of `entry` means.
     long LocateEntry(const BlogEntry& entry) const;
+    // Destroys the queued entry that a permanent deletion of `entry` means.
+    ErrorCode ForgetQueuedEntry(const BlogEntry& entry, bool deletePhoto);
     long LocateComment(const BlogComment& comment) const;
 
     std::uint16_t m_formatVersion { kFormatVersion };
