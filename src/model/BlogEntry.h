@@ -147,6 +147,11 @@ protected:
         if (m_observer)
             m_observer->OnEntryShownFieldsChanged(*this);
     }
+    void NotifyPostDateChanged()
+    {
+        if (m_observer)
+            m_observer->OnEntryPostDateChanged(*this);
+    }
 
 private:
     EntryObserver* m_observer { nullptr };

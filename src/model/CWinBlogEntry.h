@@ -49,7 +49,7 @@ public:
     void SetThumbnailUrl(std::string_view url) override { m_thumbnailUrl = url; }
     void SetPhotoUrl(std::string_view url) override { m_photoUrl = url; }
     void SetSourceUrl(std::string_view url) override { m_sourceUrl = url; }
-    void SetPostDate(std::uint32_t date) override { m_postDate = date; }
+    void SetPostDate(std::uint32_t date) override;
     void SetTakenDate(std::uint32_t date) override { m_takenDate = date; }
     void SetFileSize(std::uint32_t size) override { m_fileSize = size; }
     void SetWidthAndHeight(std::uint16_t width, std::uint16_t height) override;
