@@ -130,7 +130,9 @@ ErrorOr<std::vector<DirectoryEntry>> ListFolder(const std::string& path)
         std::string name = entry->d_name;
         if (name == "." || name == "..")
             continue;
-        entries.push_back({ name, IsDirectory(JoinPath(path, name)) });
+        struct stat st { };
+        bool known = StatPath(JoinPath(path, name), st);
+        entries.push_back({ name, known && S_ISDIR(st.st_mode), known && S_ISREG(st.st_mode) });
     }
     std::sort(entries.begin(), entries.end(), [](auto& a, auto& b) { return a.name < b.name; });
     return entries;

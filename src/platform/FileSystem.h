@@ -10,6 +10,8 @@
 struct DirectoryEntry {
     std::string name;
     bool isDirectory { false };
+    // Neither a folder nor a FIFO, device or socket (links are followed).
+    bool isRegularFile { false };
 };
 
 bool PathExists(const std::string& path);
