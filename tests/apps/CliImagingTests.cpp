@@ -126,3 +126,21 @@ TEST(CliImaging, ThumbnailIsA96SquareJpeg)
     EXPECT_EQ(info["height"], 96);
     EXPECT_EQ(RunCli({ "thumbnail", folder.File("none.jpg"), thumbnail }).status, 1);
 }
+
+// Pictures of a few kilobytes, 4 x 65,000 pixels and the like, once made the
+// thumbnail scale the whole picture up before it cut out the middle:
+// hundreds of megabytes for a 96 x 96 result.
+TEST(CliImaging, ThumbnailsOfTallNarrowPicturesNeedLittleMemory)
+{
+    TemporaryFolder folder;
+    std::string pictures = std::string(VBX_TEST_DATA_DIR) + "/tall-narrow";
+    for (const char* name : { "tall-4x65000.jpg", "tall-5x34845.jpg", "wide-65000x4.jpg" }) {
+        std::string thumbnail = folder.File(std::string(name) + ".thumb.jpg");
+        auto result = RunCli({ "thumbnail", pictures + "/" + name, thumbnail });
+        ASSERT_EQ(result.status, 0) << name << ": " << result.err;
+        EXPECT_LT(result.peakKilobytes, 32 * 1024) << name;
+        auto info = nlohmann::json::parse(RunCli({ "jpeg-info", thumbnail }).out);
+        EXPECT_EQ(info["width"], 96);
+        EXPECT_EQ(info["height"], 96);
+    }
+}
