@@ -56,11 +56,23 @@ TEST(CliImaging, JpegInfoReportsSizeAndExif)
     EXPECT_EQ(json["date_taken"], "2022:01:02 03:04:05");
     EXPECT_EQ(json["description"], "Snow");
 
+    EXPECT_EQ(RunCli({ "jpeg-info", folder.File("none.jpg") }).status, 1);
+}
+
+// Scripts tell a refused file by the exit status; the JSON still says why.
+TEST(CliImaging, JpegInfoFailsForEveryNonZeroResult)
+{
+    TemporaryFolder folder;
     JpegOptions progressive;
     progressive.progressive = true;
     auto refused = RunCli({ "jpeg-info", WriteJpeg(folder, "p.jpg", EncodeJpeg(MakePhotoLikePicture(16, 16, 3), progressive)) });
+    EXPECT_EQ(refused.status, 1);
     EXPECT_EQ(nlohmann::json::parse(refused.out)["result"], -234);
-    EXPECT_EQ(RunCli({ "jpeg-info", folder.File("none.jpg") }).status, 1);
+
+    WriteTextFile(folder.File("text.jpg"), "not a picture at all");
+    auto notJpeg = RunCli({ "jpeg-info", folder.File("text.jpg") });
+    EXPECT_EQ(notJpeg.status, 1);
+    EXPECT_EQ(nlohmann::json::parse(notJpeg.out)["result"], -217);
 }
 
 TEST(CliImaging, DecodeWritesTheWidenedPixels)
