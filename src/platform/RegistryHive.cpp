@@ -464,6 +464,7 @@ ErrorCode RegistryHive::CreateKey(const std::string& keyPath)
     ErrorCode error = Save();
     if (error)
         m_loaded = false;
+    m_lastWriteError = error;
     return error;
 }
 
@@ -484,7 +485,7 @@ ErrorCode RegistryHive::SetValue(const std::string& keyPath, const std::string& 
     ReloadIfChanged();
     Key* key = FindKey(keyPath);
     if (!key)
-        return Error::FileNotFound;
+        return m_lastWriteError = Error::FileNotFound;
     auto& slot = key->values[Lower(name)];
     if (slot.first.empty())
         slot.first = name;
@@ -492,5 +493,6 @@ ErrorCode RegistryHive::SetValue(const std::string& keyPath, const std::string& 
     ErrorCode error = Save();
     if (error)
         m_loaded = false; // the next access reads what the file really holds
+    m_lastWriteError = error;
     return error;
 }
