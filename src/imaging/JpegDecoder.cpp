@@ -39,6 +39,12 @@ constexpr int MaximumLeadingBytes = 511;
 
 }
 
+bool IsJpegDecoderError(ErrorCode code)
+{
+    auto value = static_cast<std::int32_t>(static_cast<std::uint32_t>(code));
+    return value <= -200 && value > -300;
+}
+
 struct JpegDecoder::Tables {
     HuffmanTable dc[4];
     HuffmanTable ac[4];

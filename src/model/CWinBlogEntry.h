@@ -58,6 +58,7 @@ public:
     void SetSecondState(std::uint8_t state) override { m_secondState = state; }
     ErrorCode AttachPhoto(const std::string& path, std::uint8_t state) override;
     ErrorCode AttachPhoto(Stream& picture, std::uint8_t state) override;
+    ErrorCode GetThumbnailError() const override { return m_thumbnailError; }
     ErrorCode PurgePhoto(bool publishedOnly) override;
     void ClearUnconfirmed() override { m_unconfirmed = false; }
     void MarkPhotoGone() override;
@@ -98,4 +99,5 @@ private:
     bool m_pending { true };
     bool m_unconfirmed { false };
     std::vector<std::uint8_t> m_thumbnail;
+    ErrorCode m_thumbnailError { Error::Success };
 };
