@@ -52,7 +52,13 @@ public:
 private:
     struct Tables;
 
+    enum class Segments {
+        UpToFrame,
+        UpToScan,
+    };
+
     ErrorCode Fail(ErrorCode error);
+    int ReadSegmentsUpTo(Segments until);
     void ResetState();
     int NextMarker();
     ErrorCode FindStart();
