@@ -105,15 +105,18 @@ int main(int argc, char** argv)
         presetAnswer = yes;
     TerminalUserInteraction interaction(presetAnswer);
     UserInteraction::Use(&interaction);
+    BlogPrompts::Use(&interaction);
 
     if (command->device != DeviceUse::None) {
         bool writes = command->device == DeviceUse::Writes || (command->device == DeviceUse::WritesWithArguments && hasArguments);
         if (int status = PrepareDevice(*command, writes)) {
             UserInteraction::Use(nullptr);
+            BlogPrompts::Use(nullptr);
             return status;
         }
     }
     int status = command->run(arguments);
     UserInteraction::Use(nullptr);
+    BlogPrompts::Use(nullptr);
     return status;
 }
