@@ -3,32 +3,21 @@
 #include "app/StringFormat.h"
 
 #include <QCheckBox>
-#include <QDialogButtonBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 CNewVersionDlg::CNewVersionDlg(const QString& version, QWidget* parent)
-    : QDialog(parent)
+    : CHandheldDialog(kTitle, parent)
 {
-    setWindowTitle("New Version Available");
-    auto* layout = new QVBoxLayout(this);
-    auto* sentence = new QLabel("A newer version of Vellumbrix can be downloaded from the Vellumbrix web site.", this);
-    sentence->setWordWrap(true);
-    layout->addWidget(sentence);
-    auto* versionLine = new QLabel(QString::fromStdString(FormatText("Vellumbrix %s", { version.toStdString() })), this);
-    versionLine->setObjectName("versionLine");
-    layout->addWidget(versionLine);
-    m_dontShowAgainBox = new QCheckBox("Dont show again", this);
-    layout->addWidget(m_dontShowAgainBox);
+    AddLabel(this, kSentence, { 6, 8, 228, 42 }, true);
+    AddLabel(this, FormatText("Vellumbrix %s", { version.toStdString() }), { 6, 54, 228, 14 })->setObjectName("versionLine");
+    m_dontShowAgainBox = AddCheckBox(this, "Dont show again", { 6, 78, 228, 16 });
+    m_dontShowAgainBox->setObjectName("dontShowAgainBox");
 
-    auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(QDialogButtonBox::Ok);
-    QPushButton* download = buttons->addButton("Download", QDialogButtonBox::ActionRole);
-    download->setObjectName("downloadButton");
-    layout->addWidget(buttons);
-    connect(ok, &QPushButton::clicked, this, &CNewVersionDlg::AcceptWithCheckBox);
-    connect(download, &QPushButton::clicked, this, [this] { done(DownloadResult); });
+    auto buttons = AddButtonPair("OK", "Download");
+    buttons.cancel->setObjectName("downloadButton");
+    connect(buttons.accept, &QPushButton::clicked, this, &CNewVersionDlg::AcceptWithCheckBox);
+    connect(buttons.cancel, &QPushButton::clicked, this, [this] { done(DownloadResult); });
 }
 
 void CNewVersionDlg::AcceptWithCheckBox()

@@ -1,17 +1,19 @@
 #pragma once
 
-#include <QDialog>
+#include "dialogs/CHandheldDialog.h"
 
 class QCheckBox;
 
 // "New Version Available": tells the user that a newer version can be
 // downloaded, offers to stop mentioning it, and closes with OK or, for
 // "Download", with CNewVersionDlg::DownloadResult.
-class CNewVersionDlg : public QDialog {
+class CNewVersionDlg : public CHandheldDialog {
     Q_OBJECT
 
 public:
-    static constexpr int DownloadResult = 1037;
+    static constexpr int DownloadResult = DialogResults::NewVersionDownload;
+    static constexpr std::string_view kTitle = "New Version Available";
+    static constexpr std::string_view kSentence = "A newer version of Vellumbrix can be downloaded from the VellumbrixWeb site.";
 
     CNewVersionDlg(const QString& version, QWidget* parent = nullptr);
 

@@ -82,6 +82,10 @@ public:
     // removed when that leaves it empty. Returns the first failure; the
     // other photos are purged all the same. The caller saves.
     ErrorCode PurgeShownPhotos();
+    // The same for every entry on the web, whatever the filters (the blog
+    // is to keep thumbnails only from now on); entries never published keep
+    // their photo here too.
+    ErrorCode PurgePublishedPhotos();
     // The same for every entry, whatever the filters and whether published
     // or not (the blog is being removed from the device with its photos).
     ErrorCode RemoveAllPhotos();

@@ -90,6 +90,16 @@ ErrorCode CWinBlogStorage::PurgeShownPhotos()
     return PurgePhotos(entries);
 }
 
+ErrorCode CWinBlogStorage::PurgePublishedPhotos()
+{
+    std::vector<BlogEntry*> entries;
+    for (auto& entry : GetEntries()) {
+        if (entry->IsOnTheWeb())
+            entries.push_back(entry.get());
+    }
+    return PurgePhotos(entries);
+}
+
 ErrorCode CWinBlogStorage::RemoveAllPhotos()
 {
     std::vector<BlogEntry*> entries;

@@ -167,6 +167,18 @@ BlogComment& LocalBlogStorage::InsertComment(std::unique_ptr<BlogComment> commen
     return placed;
 }
 
+void LocalBlogStorage::RenameCategory(BlogAlbum& category, std::string_view name)
+{
+    long index = m_categories.IndexOf(&category);
+    if (index < 0) {
+        category.SetName(name);
+        return;
+    }
+    auto held = m_categories.Detach(static_cast<size_t>(index));
+    held->SetName(name);
+    InsertCategory(std::move(held));
+}
+
 void LocalBlogStorage::SetUserId(std::uint32_t userId)
 {
     if (userId == m_userId)

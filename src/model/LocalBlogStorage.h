@@ -114,6 +114,9 @@ public:
     // (after the entries of an equal date), as it does whenever its date
     // changes through any of its setters.
     void SetEntryPostDate(BlogEntry& entry, std::uint32_t postDate) { entry.SetPostDate(postDate); }
+    // Gives a held category a new name and moves it to its place, so that
+    // the categories stay in name order.
+    void RenameCategory(BlogAlbum& category, std::string_view name);
     // Deleting one entry as the user asks for it: with deletePhoto its
     // photo file is deleted (its path emptied unless that failed); then,
     // with onWeb, the entry is queued for deletion on the web, else it stays
