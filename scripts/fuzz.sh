@@ -4,7 +4,8 @@
 #   scripts/fuzz.sh TARGET SECONDS
 # Targets: vbx_jpeg_decoder_fuzzer, vbx_response_scan_fuzzer,
 # vbx_store_file_fuzzer (blog store and user files: load, save, load again),
-# vbx_registry_file_fuzzer (the registry file: read, write back, save).
+# vbx_registry_file_fuzzer (the registry file: read, write back, save),
+# vbx_server_request_fuzzer.
 # Seeds: fuzz/corpus/TARGET when it exists, plus generated pictures and the
 # kept findings (tests/data/jpeg-fuzz) for the JPEG decoder. The corpus the
 # run grows stays in build-fuzz/corpus/TARGET; an input that makes the target
@@ -47,6 +48,10 @@ if [[ "$target" == vbx_jpeg_decoder_fuzzer ]]; then
     fi
     seeds+=("$top/tests/data/jpeg-fuzz")
     options+=(-max_len=65536 -timeout=10 -rss_limit_mb=2048)
+fi
+if [[ "$target" == vbx_server_request_fuzzer ]]; then
+    # Envelopes carry whole photos as base64.
+    options+=(-max_len=131072 -timeout=10 -rss_limit_mb=2048)
 fi
 
 case "$target" in

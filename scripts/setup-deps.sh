@@ -11,9 +11,10 @@ packages=(
     libssl-dev libcurl4-openssl-dev curl
     libjpeg62-turbo-dev
     nlohmann-json3-dev
-    libsqlite3-dev libcpp-httplib-dev
+    libsqlite3-dev libcpp-httplib-dev libpugixml-dev
     qt6-base-dev fonts-dejavu-extra
     xvfb xauth
+    chromium
 )
 
 missing=()

@@ -1,0 +1,174 @@
+#include "server/ws/WsEndpoint.h"
+
+#include "server/actions/ActionContext.h"
+#include "server/actions/BlogAccess.h"
+#include "server/auth/Authentication.h"
+#include "server/photos/PhotoUpload.h"
+#include "server/soap/RequestParser.h"
+#include "server/soap/ResponseWriter.h"
+#include "server/soap/ServiceErrorText.h"
+#include "server/storage/Blogs.h"
+#include "server/storage/ServiceMeta.h"
+
+#include <cstdio>
+
+namespace {
+
+WsAnswer Fault(WsAnswer answer, int status, std::string_view reason)
+{
+    answer.status = status;
+    answer.body = FaultAnswer(status >= 500 ? "soap:Server" : "soap:Client", reason);
+    answer.outcome = std::string(reason);
+    return answer;
+}
+
+WsAnswer InternalFault(WsAnswer answer, ErrorCode code)
+{
+    // A writer waiting too long for the database is worth a retry.
+    if (code == Error::SharingViolation)
+        return Fault(std::move(answer), 503, "The service is busy; please try again");
+    std::fprintf(stderr, "vellumbrix-server: %s failed with code %u\n", answer.action.c_str(), static_cast<unsigned>(code));
+    return Fault(std::move(answer), 500, "The service could not complete the request");
+}
+
+// Removes an uploaded photo's file again when its entry was not made.
+class UploadGuard {
+public:
+    UploadGuard(PhotoStore& photos, UploadedPhoto& upload)
+        : m_photos(photos)
+        , m_upload(upload)
+    {
+    }
+    ~UploadGuard()
+    {
+        if (m_upload.stored && !m_kept)
+            m_photos.RemovePhoto(m_blogName, m_upload.key);
+    }
+    void SetBlog(std::string name) { m_blogName = std::move(name); }
+    void Keep() { m_kept = true; }
+
+private:
+    PhotoStore& m_photos;
+    UploadedPhoto& m_upload;
+    std::string m_blogName;
+    bool m_kept { false };
+};
+
+// A look ahead, in a read transaction, at whether an upload will be taken,
+// so that a stranger's photo is never written. The request's own
+// transaction decides again.
+ErrorOr<std::optional<BlogRecord>> BlogTakingUpload(SqlDatabase& database, const ServiceRequest& request, std::int64_t now)
+{
+    if (!request.credentials)
+        return std::optional<BlogRecord> {};
+    auto transaction = database.Begin(TransactionKind::Read);
+    if (transaction.IsError())
+        return transaction.GetError();
+    SqlTransaction& db = **transaction;
+    auto auth = Authenticate(db, *request.credentials, now, NonceUse::Check);
+    if (auth.IsError())
+        return auth.GetError();
+    if (!auth->user)
+        return std::optional<BlogRecord> {};
+    auto blog = FindBlogByName(db, request.blogName.value_or(""));
+    if (blog.IsError() || !*blog)
+        return blog;
+    auto access = AccessOf(db, **blog, auth->user);
+    if (access.IsError())
+        return access.GetError();
+    if (!access->mayPost)
+        return std::optional<BlogRecord> {};
+    return blog;
+}
+
+}
+
+WsAnswer WsEndpoint::Handle(std::string_view body, const std::string& host)
+{
+    WsAnswer answer;
+    auto parsed = ParseServiceRequest(body);
+    if (auto* malformed = std::get_if<MalformedRequest>(&parsed))
+        return Fault(std::move(answer), 400, malformed->reason);
+    const ServiceRequest& request = std::get<ServiceRequest>(parsed);
+    answer.action = request.action;
+    if (request.credentials)
+        answer.user = request.credentials->email;
+
+    if (request.version != "3") {
+        answer.body = RefusalAnswer(request.action, host, ServiceErrorText::InvalidVersion);
+        answer.outcome = ServiceErrorText::InvalidVersion;
+        return answer;
+    }
+
+    std::int64_t now = m_settings.clock();
+    UploadedPhoto upload;
+    UploadGuard uploadGuard(m_photos, upload);
+    if (auto* entry = std::get_if<StoreEntryRequest>(&request.body); entry && !entry->id) {
+        auto prepared = PreparePhotoUpload(entry->photo);
+        if (prepared.IsError())
+            return Fault(std::move(answer), 400, "The photo is not a JPEG picture this service can read");
+        upload = prepared.ReleaseValue();
+        auto blog = BlogTakingUpload(m_database, request, now);
+        if (blog.IsError())
+            return InternalFault(std::move(answer), blog.GetError());
+        if (*blog) {
+            uploadGuard.SetBlog((*blog)->name);
+            if (ErrorCode code = m_photos.StoreOriginal((*blog)->name, upload.key, upload.bytes); code != Error::Success)
+                return InternalFault(std::move(answer), code);
+            upload.stored = true;
+        }
+    }
+
+    auto transaction = m_database.Begin(TransactionKind::Write);
+    if (transaction.IsError())
+        return InternalFault(std::move(answer), transaction.GetError());
+    SqlTransaction& db = **transaction;
+    if (ErrorCode code = RunHousekeeping(db, now, m_settings.keepDeletionsSeconds); code != Error::Success)
+        return InternalFault(std::move(answer), code);
+
+    ActionContext context { db, m_photos, m_settings, request, now, host };
+    context.upload = &upload;
+    ActionOutcome outcome;
+    bool authenticated = true;
+    if (request.credentials) {
+        auto auth = Authenticate(db, *request.credentials, now, NonceUse::Record);
+        if (auth.IsError())
+            return InternalFault(std::move(answer), auth.GetError());
+        if (!auth->user) {
+            authenticated = false;
+            outcome = Refuse(context, ServiceErrorText::InvalidAuthentication);
+            context.note = DigestFaultName(auth->fault);
+        }
+        context.user = std::move(auth->user);
+    }
+    if (authenticated) {
+        // The action runs inside a savepoint, so that a refusal keeps
+        // nothing of it while the nonce stays used up.
+        if (ErrorCode code = db.Execute("SAVEPOINT action"); code != Error::Success)
+            return InternalFault(std::move(answer), code);
+        auto run = RunAction(context);
+        if (run.IsError())
+            return InternalFault(std::move(answer), run.GetError());
+        outcome = run.ReleaseValue();
+        if (!outcome.refusal.empty()) {
+            if (ErrorCode code = db.Execute("ROLLBACK TO action"); code != Error::Success)
+                return InternalFault(std::move(answer), code);
+        }
+        if (ErrorCode code = db.Execute("RELEASE action"); code != Error::Success)
+            return InternalFault(std::move(answer), code);
+    }
+    if (context.blog)
+        uploadGuard.SetBlog(context.blog->name);
+    if (ErrorCode code = db.Commit(); code != Error::Success)
+        return InternalFault(std::move(answer), code);
+
+    if (outcome.refusal.empty())
+        uploadGuard.Keep();
+    for (const PhotoToRemove& photo : context.photosToRemove)
+        m_photos.RemovePhoto(photo.blogName, photo.key);
+    answer.body = std::move(outcome.body);
+    answer.outcome = outcome.refusal.empty() ? "ok" : outcome.refusal;
+    if (!context.note.empty())
+        answer.outcome += " (" + context.note + ")";
+    return answer;
+}
