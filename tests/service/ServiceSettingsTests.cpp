@@ -38,7 +38,7 @@ std::string UploadedPhoto(const HttpTestServer::Request& request)
     std::size_t end = request.body.find("</JP>");
     if (start == std::string::npos || end == std::string::npos)
         return {};
-    return DecodeBase64(std::string_view(request.body).substr(start + 4, end - start - 4));
+    return DecodeBase64(std::string_view(request.body).substr(start + 4, end - start - 4)).value_or("");
 }
 
 }

@@ -6,6 +6,7 @@
 #include "platform/CodePage.h"
 #include "platform/DeviceFolders.h"
 #include "platform/FileSystem.h"
+#include "server/soap/Base64.h"
 #include "transport/Sha1.h"
 
 #include <cctype>
@@ -188,53 +189,6 @@ std::unique_ptr<BlogAlbum> MakeCategory(const BlogStorage& store, std::uint32_t 
     category->SetName(name);
     category->SetModified(modified);
     return category;
-}
-
-std::string EncodeBase64(std::string_view bytes)
-{
-    static constexpr char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
-    std::string text;
-    for (std::size_t i = 0; i < bytes.size(); i += 3) {
-        std::uint32_t group = static_cast<std::uint8_t>(bytes[i]) << 16;
-        if (i + 1 < bytes.size())
-            group |= static_cast<std::uint8_t>(bytes[i + 1]) << 8;
-        if (i + 2 < bytes.size())
-            group |= static_cast<std::uint8_t>(bytes[i + 2]);
-        text += kAlphabet[(group >> 18) & 63];
-        text += kAlphabet[(group >> 12) & 63];
-        text += i + 1 < bytes.size() ? kAlphabet[(group >> 6) & 63] : '=';
-        text += i + 2 < bytes.size() ? kAlphabet[group & 63] : '=';
-    }
-    return text;
-}
-
-std::string DecodeBase64(std::string_view text)
-{
-    auto value = [](char c) -> int {
-        if (c >= 'A' && c <= 'Z')
-            return c - 'A';
-        if (c >= 'a' && c <= 'z')
-            return c - 'a' + 26;
-        if (c >= '0' && c <= '9')
-            return c - '0' + 52;
-        return c == '+' ? 62 : c == '/' ? 63
-                                        : -1;
-    };
-    std::string bytes;
-    std::uint32_t bits = 0;
-    int count = 0;
-    for (char c : text) {
-        int v = value(c);
-        if (v < 0)
-            break;
-        bits = (bits << 6) | static_cast<std::uint32_t>(v);
-        count += 6;
-        if (count >= 8) {
-            count -= 8;
-            bytes += static_cast<char>((bits >> count) & 0xFF);
-        }
-    }
-    return bytes;
 }
 
 std::vector<std::string> ShownTexts(const HeadlessUserInteraction& interaction)

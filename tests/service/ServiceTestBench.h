@@ -1,6 +1,9 @@
 #pragma once
 
 #include "model/CWinBlogStorage.h"
+// Base64 as the reference service reads and writes it, apart from the
+// client.
+#include "server/soap/Base64.h"
 #include "service/ProgressWindowCallback.h"
 #include "service/QuillberryBlogService.h"
 #include "support/ChangesResponseBuilder.h"
@@ -76,9 +79,5 @@ std::unique_ptr<BlogComment> MakeComment(const BlogStorage& store, std::uint32_t
     std::uint32_t date, bool pending);
 std::unique_ptr<BlogAlbum> MakeCategory(const BlogStorage& store, std::uint32_t id, std::string_view name, bool modified);
 
-// Base64 with the standard alphabet, written here independently of the
-// client's.
-std::string EncodeBase64(std::string_view bytes);
-std::string DecodeBase64(std::string_view text);
 // The messages shown so far.
 std::vector<std::string> ShownTexts(const HeadlessUserInteraction& interaction);
