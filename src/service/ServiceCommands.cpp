@@ -1,0 +1,208 @@
+#include "service/ServiceCommands.h"
+
+#include "app/ErrorTable.h"
+#include "app/Messages.h"
+#include "model/CWinBlogUser.h"
+#include "platform/ProgressWindow.h"
+#include "service/ProgressWindowCallback.h"
+#include "transport/Http.h"
+
+#include <vector>
+
+namespace {
+
+constexpr StringId kNewSubscriptionsQuestion = 181;
+constexpr StringId kSyncCancelledMessage = 7998;
+constexpr StringId kNoConnectionMessage = 8500;
+
+// The HTTP client, open for one command.
+class OpenClient {
+public:
+    explicit OpenClient(Http& http)
+        : m_http(http)
+        , m_open(http.Open(1))
+    {
+        if (!m_open)
+            ShowStringMessage(kNoConnectionMessage, MessageIcon::Error);
+    }
+    ~OpenClient()
+    {
+        if (m_open)
+            m_http.Close(1);
+    }
+    OpenClient(const OpenClient&) = delete;
+    OpenClient& operator=(const OpenClient&) = delete;
+
+    bool IsOpen() const { return m_open; }
+
+private:
+    Http& m_http;
+    bool m_open;
+};
+
+}
+
+// The progress window's callback, which also keeps the failures that the
+// requests report.
+class ServiceCommands::Progress {
+public:
+    Progress(ServiceCommands& commands, ProgressWindow& window, std::string title = {})
+        : m_commands(commands)
+        , m_window(&window, std::move(title))
+    {
+    }
+
+    ProgressCallback Callback() const { return &Answer; }
+    void* Context() { return this; }
+
+private:
+    static bool Answer(void* context, const ProgressRecord* record, int reserved)
+    {
+        auto* self = static_cast<Progress*>(context);
+        if (record && record->step == ProgressStep::ErrorReport)
+            self->m_commands.m_lastRequestFailure = record->code;
+        return ProgressWindowCallback::Answer(self->m_window.Context(), record, reserved);
+    }
+
+    ServiceCommands& m_commands;
+    ProgressWindowCallback m_window;
+};
+
+ServiceCommands::ServiceCommands(Http& http)
+    : m_http(http)
+    , m_service(http)
+{
+}
+
+ErrorCode ServiceCommands::Conclude(ErrorCode code)
+{
+    if (code == Error::Cancelled) {
+        ShowStringMessage(kSyncCancelledMessage, MessageIcon::Information);
+        return Error::AlreadyReported;
+    }
+    if (code == Error::Success || code == Error::AlreadyReported)
+        return code;
+    ShowError(code);
+    return Error::AlreadyReported;
+}
+
+void ServiceCommands::SetBlog(CWinBlogStorage& store, const CWinBlogUser& user)
+{
+    const CBlogInfo& blog = store.GetBlogInfo();
+    store.SetUserId(user.GetUserId());
+    m_service.SetStore(&store);
+    m_service.SetAccount(user.GetEmail(), user.GetPassword(), user.GetUserId(), blog.GetUrlName(), blog.GetViewPassword());
+    m_service.SetPhotoSizes(blog.GetUploadSize(), blog.GetDownloadSize());
+}
+
+ErrorCode ServiceCommands::GetUserInfo(CWinBlogUser& user, ProgressWindow& progress)
+{
+    m_lastRequestFailure = Error::Success;
+    OpenClient client(m_http);
+    if (!client.IsOpen())
+        return Error::AlreadyReported;
+    Progress callback(*this, progress);
+    m_service.SetStore(nullptr);
+    return Conclude(m_service.GetUserInfo(user, callback.Callback(), callback.Context()));
+}
+
+ErrorCode ServiceCommands::SyncAll(CWinBlogUser& user, ProgressWindow& progress)
+{
+    m_lastRequestFailure = Error::Success;
+    user.ClearNewBlogFlags();
+    OpenClient client(m_http);
+    if (!client.IsOpen())
+        return Error::AlreadyReported;
+    {
+        Progress callback(*this, progress);
+        m_service.SetStore(nullptr);
+        if (ErrorCode code = m_service.GetUserInfo(user, callback.Callback(), callback.Context()))
+            return Conclude(code);
+    }
+    // The list as the refresh left it; a sync changes no blog's place in
+    // it that matters here.
+    std::vector<CWinBlogStorage*> blogs;
+    for (auto& store : user.GetBlogList())
+        blogs.push_back(store.get());
+    bool asked = false;
+    bool downloadNewBlogs = false;
+    for (CWinBlogStorage* store : blogs) {
+        if (store->IsNewBlog()) {
+            if (!asked) {
+                downloadNewBlogs = AskStringQuestion(kNewSubscriptionsQuestion, DefaultButton::Yes);
+                asked = true;
+            }
+            if (!downloadNewBlogs)
+                continue;
+        }
+        if (ErrorCode code = SyncOpenBlog(*store, user, nullptr, progress))
+            return code;
+        // A store that cannot be saved has said so (message 6002); the
+        // other blogs are synced all the same.
+        (void)store->Save();
+    }
+    return Error::Success;
+}
+
+ErrorCode ServiceCommands::SyncBlog(CWinBlogStorage& store, CWinBlogUser& user, BlogEntry* entry, ProgressWindow& progress)
+{
+    m_lastRequestFailure = Error::Success;
+    OpenClient client(m_http);
+    if (!client.IsOpen())
+        return Error::AlreadyReported;
+    return SyncOpenBlog(store, user, entry, progress);
+}
+
+ErrorCode ServiceCommands::SyncOpenBlog(CWinBlogStorage& store, CWinBlogUser& user, BlogEntry* entry, ProgressWindow& progress)
+{
+    progress.ClearStatus();
+    Progress callback(*this, progress, store.GetBlogInfo().GetUrlName());
+    SetBlog(store, user);
+    if (entry && entry->HasServiceCategory()) {
+        if (!entry->IsPending())
+            return Error::Success;
+        ErrorCode code = m_service.StoreEntry(*entry, callback.Callback(), callback.Context(), false);
+        if (code == Error::Cancelled)
+            return Conclude(code);
+        // The entry stays pending for the next sync; what went wrong has
+        // been told.
+        (void)Conclude(code);
+        return Error::Success;
+    }
+    m_service.SetTimestamp(store.GetDownloadStamp());
+    ErrorCode code = m_service.SyncChanges(callback.Callback(), callback.Context());
+    store.SetDownloadStamp(m_service.GetTimestamp());
+    return Conclude(code);
+}
+
+bool ServiceCommands::CheckVersion(bool forced, bool& newVersion, ProgressWindow& progress)
+{
+    m_lastRequestFailure = Error::Success;
+    newVersion = false;
+    OpenClient client(m_http);
+    if (!client.IsOpen())
+        return false;
+    Progress callback(*this, progress);
+    m_service.SetStore(nullptr);
+    return m_service.CheckVersion(forced, newVersion, callback.Callback(), callback.Context());
+}
+
+ErrorCode ServiceCommands::DownloadEntryPhoto(CWinBlogStorage& store, BlogEntry& entry, std::uint16_t sizeCode, ProgressWindow& progress)
+{
+    m_lastRequestFailure = Error::Success;
+    Progress callback(*this, progress, store.GetBlogInfo().GetUrlName());
+    m_service.SetStore(&store);
+    // The service opens and closes the client for this one itself.
+    return Conclude(m_service.DownloadEntryPhoto(entry, sizeCode, callback.Callback(), callback.Context()));
+}
+
+ErrorCode ServiceCommands::StoreComment(CWinBlogStorage& store, CWinBlogUser& user, BlogComment& comment, ProgressWindow& progress)
+{
+    m_lastRequestFailure = Error::Success;
+    OpenClient client(m_http);
+    if (!client.IsOpen())
+        return Error::AlreadyReported;
+    Progress callback(*this, progress, store.GetBlogInfo().GetUrlName());
+    SetBlog(store, user);
+    return Conclude(m_service.StoreComment(comment, callback.Callback(), callback.Context()));
+}
