@@ -134,7 +134,7 @@ protected:
         return *blog;
     }
 
-    static void AddPhotos(Handheld& handheld, CWinBlogStorage& blog, int count, const std::string& prefix = "Photo")
+    void AddPhotos(Handheld& handheld, CWinBlogStorage& blog, int count, const std::string& prefix = "Photo")
     {
         handheld.Use();
         for (int i = 0; i < count; ++i) {
@@ -144,8 +144,9 @@ protected:
             auto made = blog.NewEntryFromPhotoFile(path);
             ASSERT_FALSE(made.IsError());
             (*made)->SetTitle(prefix + " " + std::to_string(i));
-            // Distinct times, so that the order is the same everywhere.
-            (*made)->SetPostDate((*made)->GetPostDate() - static_cast<std::uint32_t>(i));
+            // Distinct times, so that the order is the same everywhere: each
+            // photo newer than the one before.
+            (*made)->SetPostDate(m_nextPostDate++);
         }
         ASSERT_EQ(blog.Save(), Error::Success);
     }
@@ -159,13 +160,14 @@ protected:
     }
 
     ServiceUnderTest reference;
+    std::uint32_t m_nextPostDate { GetCurrentSeconds() - 100000 };
 };
 
 }
 
 TEST_F(ReferenceSync, TwoHundredPhotosGoUpAndComeDownAtEveryDownloadSize)
 {
-    constexpr int kPhotos = 40;
+    constexpr int kPhotos = 200;
     Handheld owner(reference.Host(), kOwner);
     CWinBlogStorage& blog = MakeBlog(owner, "myblog");
     AddPhotos(owner, blog, kPhotos);
@@ -207,17 +209,19 @@ TEST_F(ReferenceSync, EveryKindOfChangeGoesInTheExchangesOrderAndReachesTheOther
     doomed.SetModified(true);
     ASSERT_EQ(owner.SyncAll(), Error::Success);
     BlogEntry& first = *blog.GetEntries().GetAt(0);
+    std::uint32_t second = blog.GetEntries().GetAt(1)->GetServerId();
     BlogComment& comment = blog.InsertComment(blog.NewComment());
     comment.SetEntryId(first.GetServerId());
     comment.SetText("To be deleted");
     comment.SetDate(GetCurrentSeconds() - 60);
+    comment.SetPending(true);
     ASSERT_EQ(owner.SyncAll(), Error::Success);
     ASSERT_NE(comment.GetCommentId(), 0u);
 
     // Deletions, edits, new categories, pending entries and comments.
     owner.Use();
     blog.DeleteCategory(*blog.FindCategoryByName("Doomed"), false);
-    ASSERT_EQ(blog.DeleteEntry(*blog.GetEntries().GetAt(2), false, false), Error::Success);
+    ASSERT_EQ(blog.DeleteEntry(*blog.GetEntries().GetAt(2), false, false), Error::Success) << "the oldest";
     blog.DeleteComment(comment, false);
     blog.GetBlogInfo().SetTitle("Renamed blog");
     blog.GetBlogInfo().SetSettingsModified(true);
@@ -230,7 +234,7 @@ TEST_F(ReferenceSync, EveryKindOfChangeGoesInTheExchangesOrderAndReachesTheOther
     first.SetPending(true);
     AddPhotos(owner, blog, 1, "Late");
     BlogComment& reply = blog.InsertComment(blog.NewComment());
-    reply.SetEntryId(blog.GetEntries().GetAt(1)->GetServerId());
+    reply.SetEntryId(second);
     reply.SetText("A new comment");
     reply.SetDate(GetCurrentSeconds());
     reply.SetPending(true);
@@ -259,50 +263,55 @@ TEST_F(ReferenceSync, AnEditOfAnEntryDeletedOnTheWebIsToldOnceAndTheBlogSyncsOn)
 {
     Handheld owner(reference.Host(), kOwner);
     CWinBlogStorage& blog = MakeBlog(owner, "myblog");
-    AddPhotos(owner, blog, 2);
+    AddPhotos(owner, blog, 3);
     ASSERT_EQ(owner.SyncAll(), Error::Success);
-    BlogEntry& entry = *blog.GetEntries().GetAt(0);
-    std::uint32_t id = entry.GetServerId();
+    std::uint32_t first = blog.GetEntries().GetAt(0)->GetServerId();
+    std::uint32_t second = blog.GetEntries().GetAt(1)->GetServerId();
 
-    // A second handheld of the owner deletes it on the web.
+    // A second handheld of the owner deletes two of them on the web.
     Handheld other(reference.Host(), kOwner);
     ASSERT_EQ(other.SyncAll(), Error::Success);
     CWinBlogStorage& otherBlog = *other.Blog("myblog");
-    ASSERT_EQ(otherBlog.DeleteEntry(*otherBlog.FindEntryByServerId(id), false, false), Error::Success);
+    ASSERT_EQ(otherBlog.DeleteEntry(*otherBlog.FindEntryByServerId(first), false, false), Error::Success);
+    ASSERT_EQ(otherBlog.DeleteEntry(*otherBlog.FindEntryByServerId(second), false, false), Error::Success);
     ASSERT_EQ(other.SyncAll(), Error::Success);
 
-    // The first edits it before hearing of it; its sync would always have
-    // failed on it.
+    // The first edits both before hearing of it. The changes since its last
+    // sync say the first is deleted: the web's deletion wins, nothing is
+    // sent for it.
     owner.Use();
-    entry.SetTitle("Edited too late");
-    entry.SetPending(true);
+    for (std::uint32_t id : { first, second }) {
+        BlogEntry& entry = *blog.FindEntryByServerId(id);
+        entry.SetTitle("Edited too late");
+        entry.SetPending(true);
+    }
+    ASSERT_EQ(blog.Save(), Error::Success);
+    ASSERT_EQ(owner.SyncBlog(blog), Error::Success);
+    EXPECT_FALSE(blog.FindEntryByServerId(first));
+    EXPECT_FALSE(blog.FindEntryByServerId(second));
+    EXPECT_TRUE(owner.Shown().empty());
+
+    // A full listing (the service had forgotten the deletion, or the device
+    // asks for everything) does not name a deleted entry: the edit of one
+    // is sent, refused once, and the next sync drops it.
+    ASSERT_EQ(other.SyncAll(), Error::Success);
+    std::uint32_t third = otherBlog.GetEntries().GetAt(0)->GetServerId();
+    ASSERT_EQ(otherBlog.DeleteEntry(*otherBlog.FindEntryByServerId(third), false, false), Error::Success);
+    ASSERT_EQ(other.SyncAll(), Error::Success);
+    owner.Use();
+    BlogEntry& stale = *blog.FindEntryByServerId(third);
+    stale.SetTitle("Also too late");
+    stale.SetPending(true);
     AddPhotos(owner, blog, 1, "After");
     blog.SetDownloadStamp(0);
     ASSERT_EQ(owner.SyncBlog(blog), Error::Success);
-    EXPECT_FALSE(blog.FindEntryByServerId(id)) << "the full listing did not hold it";
-    EXPECT_EQ(PendingCount(blog), 0u);
-    EXPECT_TRUE(owner.Shown().empty());
-
-    // Now with the edit sent after the changes came: the service refuses it
-    // once, and the next sync settles it.
-    ASSERT_EQ(other.SyncAll(), Error::Success);
-    BlogEntry& second = *otherBlog.GetEntries().GetAt(0);
-    std::uint32_t secondId = second.GetServerId();
-    ASSERT_EQ(otherBlog.DeleteEntry(second, false, false), Error::Success);
-    ASSERT_EQ(other.SyncAll(), Error::Success);
-    owner.Use();
-    BlogEntry& stale = *blog.FindEntryByServerId(secondId);
-    stale.SetTitle("Also too late");
-    stale.SetPending(true);
-    owner.commands.Service().SetPhotoSizes(3, 0);
-    blog.GetBlogInfo().SetDownloadSize(0);
-    ASSERT_EQ(owner.SyncBlog(blog), Error::Success);
     EXPECT_EQ(owner.Shown(), (std::vector<std::string> { "Error: This picture is deleted or doesn't exist." }));
     EXPECT_FALSE(stale.IsPending());
-    blog.GetBlogInfo().SetDownloadSize(3);
+    EXPECT_EQ(PendingCount(blog), 0u) << "the entry after it went too";
     ASSERT_EQ(owner.SyncBlog(blog), Error::Success);
-    EXPECT_FALSE(blog.FindEntryByServerId(secondId));
+    EXPECT_FALSE(blog.FindEntryByServerId(third));
     EXPECT_EQ(owner.Shown().size(), 1u);
+    EXPECT_EQ(blog.GetEntries().GetSize(), 1u);
 }
 
 TEST_F(ReferenceSync, AnEntryTakenWhoseAnswerWasLostIsNotSentAgain)
