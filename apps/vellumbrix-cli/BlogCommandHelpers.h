@@ -49,3 +49,14 @@ void PrintJson(const nlohmann::ordered_json& json);
 
 // A whole unsigned number within [0, maximum], or none.
 std::optional<std::uint32_t> ParseNumber(std::string_view text, std::uint32_t maximum);
+
+// A photo size code from `minimum` to 7, given as its number or its name
+// in the download size list ("thumbnails", "480x360", "full size"; case
+// ignored); none for anything else.
+std::optional<std::uint16_t> ParsePhotoSize(std::string_view text, std::uint16_t minimum);
+// The names of those sizes, for a usage message.
+std::string PhotoSizeNames(std::uint16_t minimum);
+
+// The account as the user record holds it: user id, e-mail, account type,
+// photo quota, the URL names of the account's blogs and its remote blogs.
+nlohmann::ordered_json AccountJson(const CWinBlogUser& user);

@@ -74,9 +74,16 @@ ServiceCommands::ServiceCommands(Http& http)
 {
 }
 
+void ServiceCommands::Begin()
+{
+    m_lastRequestFailure = Error::Success;
+    m_cancelled = false;
+}
+
 ErrorCode ServiceCommands::Conclude(ErrorCode code)
 {
     if (code == Error::Cancelled) {
+        m_cancelled = true;
         ShowStringMessage(kSyncCancelledMessage, MessageIcon::Information);
         return Error::AlreadyReported;
     }
@@ -97,7 +104,7 @@ void ServiceCommands::SetBlog(CWinBlogStorage& store, const CWinBlogUser& user)
 
 ErrorCode ServiceCommands::GetUserInfo(CWinBlogUser& user, ProgressWindow& progress)
 {
-    m_lastRequestFailure = Error::Success;
+    Begin();
     OpenClient client(m_http);
     if (!client.IsOpen())
         return Error::AlreadyReported;
@@ -108,7 +115,7 @@ ErrorCode ServiceCommands::GetUserInfo(CWinBlogUser& user, ProgressWindow& progr
 
 ErrorCode ServiceCommands::SyncAll(CWinBlogUser& user, ProgressWindow& progress)
 {
-    m_lastRequestFailure = Error::Success;
+    Begin();
     user.ClearNewBlogFlags();
     OpenClient client(m_http);
     if (!client.IsOpen())
@@ -146,7 +153,7 @@ ErrorCode ServiceCommands::SyncAll(CWinBlogUser& user, ProgressWindow& progress)
 
 ErrorCode ServiceCommands::SyncBlog(CWinBlogStorage& store, CWinBlogUser& user, BlogEntry* entry, ProgressWindow& progress)
 {
-    m_lastRequestFailure = Error::Success;
+    Begin();
     OpenClient client(m_http);
     if (!client.IsOpen())
         return Error::AlreadyReported;
@@ -177,7 +184,7 @@ ErrorCode ServiceCommands::SyncOpenBlog(CWinBlogStorage& store, CWinBlogUser& us
 
 bool ServiceCommands::CheckVersion(bool forced, bool& newVersion, ProgressWindow& progress)
 {
-    m_lastRequestFailure = Error::Success;
+    Begin();
     newVersion = false;
     OpenClient client(m_http);
     if (!client.IsOpen())
@@ -189,7 +196,7 @@ bool ServiceCommands::CheckVersion(bool forced, bool& newVersion, ProgressWindow
 
 ErrorCode ServiceCommands::DownloadEntryPhoto(CWinBlogStorage& store, BlogEntry& entry, std::uint16_t sizeCode, ProgressWindow& progress)
 {
-    m_lastRequestFailure = Error::Success;
+    Begin();
     Progress callback(*this, progress, store.GetBlogInfo().GetUrlName());
     m_service.SetStore(&store);
     // The service opens and closes the client for this one itself.
@@ -198,7 +205,7 @@ ErrorCode ServiceCommands::DownloadEntryPhoto(CWinBlogStorage& store, BlogEntry&
 
 ErrorCode ServiceCommands::StoreComment(CWinBlogStorage& store, CWinBlogUser& user, BlogComment& comment, ProgressWindow& progress)
 {
-    m_lastRequestFailure = Error::Success;
+    Begin();
     OpenClient client(m_http);
     if (!client.IsOpen())
         return Error::AlreadyReported;

@@ -68,6 +68,9 @@ public:
     // progress window (a transport failure or an HTTP status), for a caller
     // that must say why a check found nothing; 0 when none did.
     ErrorCode LastRequestFailure() const { return m_lastRequestFailure; }
+    // Whether the last command ended because the user cancelled it (its
+    // code, shown as "Sync Cancelled.", is 10201 by then).
+    bool LastCommandCancelled() const { return m_cancelled; }
 
 private:
     class Progress;
@@ -83,5 +86,9 @@ private:
 
     Http& m_http;
     QuillberryBlogService m_service;
+    // What the last command met.
+    void Begin();
+
     ErrorCode m_lastRequestFailure { Error::Success };
+    bool m_cancelled { false };
 };
