@@ -7,12 +7,8 @@
 #include "ProgressRecorder.h"
 #include "ServiceTestBench.h"
 #include "app/ErrorTable.h"
-#include "app/Preferences.h"
-#include "app/StartUp.h"
 #include "model/CWinBlogChannels.h"
 #include "platform/CodePage.h"
-#include "platform/DeviceFolders.h"
-#include "platform/FileSystem.h"
 #include "service/QuillberryBlogService.h"
 #include "service/UserInfoReply.h"
 #include "support/SandboxDevice.h"
@@ -31,9 +27,7 @@ class ReferenceExtras : public ::testing::Test {
 protected:
     ReferenceExtras()
     {
-        EXPECT_TRUE(CreatePreferenceKeyChain());
-        EXPECT_TRUE(WriteServiceHost(Utf8ToUtf16(reference.Host())));
-        EXPECT_EQ(CreateFolderWithParents(DeviceFolders::Current().DataFolder()), Error::Success);
+        PrepareDevice(reference.Host());
         EXPECT_TRUE(http.Open(1));
     }
 
