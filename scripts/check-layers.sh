@@ -4,7 +4,7 @@
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 
-layers=(platform app imaging transport model service ui dialogs)
+layers=(platform app imaging transport model service workflows ui dialogs)
 qt_allowed=(ui dialogs)
 status=0
 
@@ -20,7 +20,7 @@ for ((i = 0; i < ${#layers[@]}; i++)); do
             echo "${file#$top/}:$line: the $layer layer must not include $include"
             status=1
         fi
-    done < <(grep -rn --include='*.h' --include='*.cpp' -oP '^#include "\K(platform|app|imaging|transport|model|service|ui|dialogs)/[^"]+' "$top/src/$layer" |
+    done < <(grep -rn --include='*.h' --include='*.cpp' -oP '^#include "\K(platform|app|imaging|transport|model|service|workflows|ui|dialogs)/[^"]+' "$top/src/$layer" |
         sed -E 's/^([^:]+):([0-9]+):/\1:\2:/')
     if [[ ! " ${qt_allowed[*]} " == *" $layer "* ]]; then
         if grep -rn --include='*.h' --include='*.cpp' -E '^#include <Q' "$top/src/$layer" >/dev/null; then

@@ -1,0 +1,5 @@
+#pragma once
+
+// CPurgePhotosDlg ("Delete Photos"): Yes deletes the photo files of all shown
+// entries, keeping their thumbnails.
+class PurgePhotosWorkflow { };
