@@ -34,7 +34,7 @@ const char* const kProgramUsage = "usage: vellumbrix [--screen WxH] [--dpi N] [-
                                   "--screenshot FILE  saves the screen as a PNG file after the steps, then ends\n"
                                   "--do STEP          one step, run in order after the start:\n"
                                   "                     open-blog N, open-entry N, key NAME, tap X,Y, hold X,Y,\n"
-                                  "                     command ID, wait-sync\n"
+                                  "                     command ID, wait-sync, wait MILLISECONDS\n"
                                   "F2 shows and hides the input panel.\n";
 
 std::optional<std::string> ParseProgramOptions(const std::vector<std::string>& arguments, ProgramOptions& options)

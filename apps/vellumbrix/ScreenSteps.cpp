@@ -67,6 +67,8 @@ std::optional<std::string> ScreenSteps::Run(const std::string& step)
         error = Command(argument);
     else if (verb == "wait-sync")
         WaitForSync();
+    else if (verb == "wait")
+        error = Wait(argument);
     else
         error = "unknown step '" + step + "'";
     Settle();
@@ -154,6 +156,18 @@ std::optional<std::string> ScreenSteps::Command(const std::string& id)
     if (MainViewController::IsViewCommand(command) && !controller.IsCommandEnabled(command))
         return "command " + id + " is disabled";
     m_screen.GetFrame().OnCommand(command);
+    return std::nullopt;
+}
+
+std::optional<std::string> ScreenSteps::Wait(const std::string& milliseconds)
+{
+    auto number = ParseNumber(milliseconds);
+    if (!number || *number < 0)
+        return "wait wants milliseconds, not '" + milliseconds + "'";
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < *number)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     return std::nullopt;
 }
 

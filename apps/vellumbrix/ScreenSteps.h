@@ -28,6 +28,7 @@ private:
     std::optional<std::string> Key(const std::string& name);
     std::optional<std::string> Command(const std::string& id);
     std::optional<std::string> OpenItem(const std::string& index, bool entry);
+    std::optional<std::string> Wait(const std::string& milliseconds);
     void WaitForSync();
 
     DeviceScreen& m_screen;

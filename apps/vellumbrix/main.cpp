@@ -111,9 +111,12 @@ int main(int argc, char** argv)
         interaction->SetParent(&screen);
         qtDialogs.SetParent(&screen);
         QObject::connect(&screen.GetFrame(), &CMainFrame::exitRequested, &application, &QCoreApplication::quit, Qt::QueuedConnection);
-        QObject::connect(&channel, &InstanceChannel::messageReceived, &screen, [&screen](std::uint32_t dataType, const QByteArray&) {
-            if (dataType == InstanceChannel::kBringToFront)
-                screen.BringToFront();
+        QObject::connect(&channel, &InstanceChannel::messageReceived, &screen, [&screen, &options](std::uint32_t dataType, const QByteArray&) {
+            if (dataType != InstanceChannel::kBringToFront)
+                return;
+            screen.BringToFront();
+            if (options.offscreen)
+                std::cerr << "vellumbrix: another start brought this one to the front\n";
         });
 
         screen.GetFrame().GetView().Init();

@@ -2,6 +2,7 @@
 
 #include "ui/QtPaintContext.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 
 CImageWnd::CImageWnd(EntryPageStyle style, QWidget* parent)
@@ -64,6 +65,12 @@ void CImageWnd::paintEvent(QPaintEvent*)
     }
     QPainter painter(this);
     painter.drawImage(0, 0, ImageOf(*bitmap));
+}
+
+void CImageWnd::mousePressEvent(QMouseEvent* event)
+{
+    // The page takes the stylus; the grid under it must not see it.
+    event->accept();
 }
 
 void CImageWnd::mouseReleaseEvent(QMouseEvent*)

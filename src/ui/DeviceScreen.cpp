@@ -83,7 +83,7 @@ void DeviceScreen::OpenSoftKeyMenu()
     // bar's top-right corner.
     QPoint corner = m_softKeyBar->mapToGlobal(QPoint(m_softKeyBar->width(), 0));
     QSize size = menu->sizeHint();
-    menu->popup(corner - QPoint(size.width(), size.height()));
+    menu->popup(PlaceOnScreen(this, size, corner - QPoint(size.width(), size.height())));
 }
 
 void DeviceScreen::BringToFront()

@@ -49,17 +49,20 @@ bool InstanceChannel::Send(const QString& name, std::uint32_t dataType, const QB
 
 bool InstanceChannel::Listen(const QString& name)
 {
+    // Someone answers: another instance owns the channel. (Listening would
+    // not fail by itself: the server is made beside its name and renamed
+    // into place.)
+    QLocalSocket probe;
+    probe.connectToServer(name);
+    if (probe.waitForConnected(500))
+        return false;
     delete m_server;
     m_server = new QLocalServer(this);
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
     if (!m_server->listen(name)) {
         if (m_server->serverError() != QAbstractSocket::AddressInUseError)
             return false;
-        // Someone answers: another instance owns the channel.
-        QLocalSocket probe;
-        probe.connectToServer(name);
-        if (probe.waitForConnected(500))
-            return false;
+        // Left behind by an instance that ended without closing it.
         QLocalServer::removeServer(name);
         if (!m_server->listen(name))
             return false;

@@ -1,6 +1,9 @@
 #include "ui/MenuPopup.h"
 
+#include "app/ScreenScale.h"
 #include "ui/BitmapResources.h"
+#include "ui/QtPaintContext.h"
+#include "ui/SystemFont.h"
 
 #include <QMenu>
 
@@ -39,13 +42,28 @@ QMenu* BuildMenu(const Menu& menu, QWidget* parent, const std::function<void(Com
 {
     auto* qtMenu = new QMenu(parent);
     qtMenu->setAttribute(Qt::WA_DeleteOnClose);
+    // Menus speak in the handheld's system font, in its pixels.
+    qtMenu->setFont(QtPaintContext::ToQFont(SystemFont(ScreenScale::Current())));
     FillMenu(qtMenu, menu, chosen, parent);
     return qtMenu;
+}
+
+QPoint PlaceOnScreen(QWidget* parent, QSize size, QPoint globalPosition)
+{
+    QWidget* screen = parent->window();
+    QRect bounds(screen->mapToGlobal(QPoint(0, 0)), screen->size());
+    QPoint position = globalPosition;
+    // A menu that would run past the bottom opens above the point.
+    if (position.y() + size.height() > bounds.bottom() + 1)
+        position.setY(position.y() - size.height());
+    position.setX(std::clamp(position.x(), bounds.left(), std::max(bounds.left(), bounds.right() + 1 - size.width())));
+    position.setY(std::clamp(position.y(), bounds.top(), std::max(bounds.top(), bounds.bottom() + 1 - size.height())));
+    return position;
 }
 
 QMenu* PopupMenu(const Menu& menu, QWidget* parent, QPoint globalPosition, std::function<void(CommandId)> chosen)
 {
     QMenu* qtMenu = BuildMenu(menu, parent, chosen);
-    qtMenu->popup(globalPosition);
+    qtMenu->popup(PlaceOnScreen(parent, qtMenu->sizeHint(), globalPosition));
     return qtMenu;
 }
