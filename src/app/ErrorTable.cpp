@@ -80,7 +80,7 @@ std::string ErrorText(ErrorCode code)
     StringId id = MessageIdForError(code);
     if (id == 0)
         return {};
-    return FormatText(LoadString(id), { code });
+    return FormatText(LoadString(id), { static_cast<std::uint32_t>(code) });
 }
 
 void ShowError(ErrorCode code)

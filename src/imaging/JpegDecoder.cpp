@@ -293,18 +293,19 @@ ErrorCode JpegDecoder::ReadHeader()
         return m_error;
     for (;;) {
         int marker = NextMarker();
+        ErrorCode step = Error::Success;
         switch (marker) {
         case MarkerDht:
-            ReadHuffmanTables();
+            step = ReadHuffmanTables();
             break;
         case MarkerDqt:
-            ReadQuantTables();
+            step = ReadQuantTables();
             break;
         case MarkerDri:
-            ReadRestartInterval();
+            step = ReadRestartInterval();
             break;
         case MarkerApp1:
-            ReadApp1();
+            step = ReadApp1();
             break;
         case MarkerSof0:
         case MarkerSof1:
@@ -328,11 +329,11 @@ ErrorCode JpegDecoder::ReadHeader()
                 return Fail(Error::JpegUnsupportedFrame);
             if (marker >= 0xD0 && marker <= 0xD7)
                 return Fail(Error::JpegUnexpectedMarker);
-            SkipSegment();
+            step = SkipSegment();
             break;
         }
-        if (m_error)
-            return m_error;
+        if (step)
+            return step;
     }
 }
 
@@ -427,10 +428,8 @@ void JpegDecoder::PrepareScan(const JpegScan& scan, int scale, ScanSetup& setup)
 
 ErrorOr<Dib> JpegDecoder::DecodePicture(int scale)
 {
-    if (!m_error && !m_headerRead)
-        ReadHeader();
-    if (m_error)
-        return ErrorOr<Dib>::FromError(m_error);
+    if (auto error = ReadHeader())
+        return ErrorOr<Dib>::FromError(error);
     if (auto error = CheckLayout())
         return ErrorOr<Dib>::FromError(Fail(error));
     if (m_frame.width == 0 || m_frame.height == 0)
@@ -440,38 +439,40 @@ ErrorOr<Dib> JpegDecoder::DecodePicture(int scale)
     for (;;) {
         int marker = NextMarker();
         if (marker == MarkerSos) {
-            ReadScanHeader(scan);
+            if (auto error = ReadScanHeader(scan))
+                return ErrorOr<Dib>::FromError(error);
             break;
         }
+        ErrorCode step = Error::Success;
         switch (marker) {
         case MarkerDht:
-            ReadHuffmanTables();
+            step = ReadHuffmanTables();
             break;
         case MarkerDqt:
-            ReadQuantTables();
+            step = ReadQuantTables();
             break;
         case MarkerDri:
-            ReadRestartInterval();
+            step = ReadRestartInterval();
             break;
         case MarkerDac:
-            Fail(Error::JpegArithmetic);
+            step = Fail(Error::JpegArithmetic);
             break;
         case -1:
         case MarkerSoi:
         case MarkerEoi:
         case MarkerJpg:
         case MarkerTem:
-            Fail(Error::JpegUnexpectedMarker);
+            step = Fail(Error::JpegUnexpectedMarker);
             break;
         default:
             if (IsStartOfFrame(marker) || (marker >= 0xD0 && marker <= 0xD7))
-                Fail(Error::JpegUnexpectedMarker);
+                step = Fail(Error::JpegUnexpectedMarker);
             else
-                SkipSegment();
+                step = SkipSegment();
             break;
         }
-        if (m_error)
-            return ErrorOr<Dib>::FromError(m_error);
+        if (step)
+            return ErrorOr<Dib>::FromError(step);
     }
     if (m_error)
         return ErrorOr<Dib>::FromError(m_error);

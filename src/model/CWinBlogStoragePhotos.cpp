@@ -74,7 +74,8 @@ ErrorCode CWinBlogStorage::PurgePhotos(const std::vector<BlogEntry*>& entries)
         entry->SetPhotoPath("");
     }
     m_photoFolder = PhotoLocation::ForDownloads().BlogFolder(GetBlogInfo().GetUrlName());
-    RemoveEmptyFolder(m_photoFolder);
+    // Only an empty folder goes; one that still holds files stays, rightly.
+    (void)RemoveEmptyFolder(m_photoFolder);
     return firstError;
 }
 
@@ -171,7 +172,8 @@ ErrorCode CWinBlogStorage::MoveShownPhotos(ProgressWindow& progress, const Photo
         if (*move)
             moved.push_back({ entry, std::move(from) });
     }
-    RemoveEmptyFolder(source.BlogFolder(urlName));
+    // Only an emptied folder goes; one with photos left in it stays.
+    (void)RemoveEmptyFolder(source.BlogFolder(urlName));
 
     ErrorCode saved = Save();
     if (saved) {

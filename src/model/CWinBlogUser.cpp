@@ -21,7 +21,7 @@ CWinBlogUser::CWinBlogUser(std::string dataFolder)
     , m_file(JoinPath(m_dataFolder, kFileName), kUserFilePermissions)
 {
     // A folder that cannot be made shows up as a failed save later.
-    CreateFolderWithParents(m_dataFolder);
+    (void)CreateFolderWithParents(m_dataFolder);
 }
 
 const RuntimeClass& CWinBlogUser::Class()
@@ -65,7 +65,9 @@ void CWinBlogUser::SetRemoteBlogNames(std::span<const std::string> names)
 
 void CWinBlogUser::Load()
 {
-    ReadUserFile();
+    // A user file that cannot be read means no account yet; the reason is
+    // kept for whoever wants to tell the user (GetLoadError()).
+    m_loadError = ReadUserFile();
     FindBlogsOnDevice();
 }
 
@@ -108,7 +110,7 @@ int CWinBlogUser::FindBlogsOnDevice()
         store->SetFilePath(JoinPath(m_dataFolder, entry.name));
         // A damaged store is listed all the same: what it holds stays usable
         // and its file is kept aside before it is saved again.
-        store->Load();
+        (void)store->Load();
         m_blogList.Insert(std::move(store));
     }
     return 0;

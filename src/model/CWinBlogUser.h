@@ -84,7 +84,8 @@ public:
 
     // Reads the user file, then finds the blogs on the device. A missing or
     // damaged user file leaves the account empty or as far as it could be
-    // read (see GetLoadDamage()); the blogs are found either way.
+    // read (see GetLoadError() and GetLoadDamage()); the blogs are found
+    // either way.
     void Load();
     // Reads the user file alone. A missing file is success and leaves the
     // account as it is; damage returns its code.
@@ -114,6 +115,9 @@ public:
     void SetFilePath(std::string path) { m_file.SetPath(std::move(path)); }
 
     bool WasFileFound() const { return m_file.WasFound(); }
+    // What the last Load() met reading the user file: 0 when it was read or
+    // missing.
+    ErrorCode GetLoadError() const { return m_loadError; }
     const std::optional<ArchiveDamage>& GetLoadDamage() const { return m_file.GetDamage(); }
     const std::string& GetPreservedCopyPath() const { return m_file.GetPreservedCopyPath(); }
 
@@ -130,4 +134,5 @@ private:
     CBlogList m_blogList;
     std::string m_dataFolder;
     ArchiveFile m_file;
+    ErrorCode m_loadError { Error::Success };
 };

@@ -96,8 +96,10 @@ ErrorCode CWinBlogUser::RemoveBlog(CWinBlogStorage* store, bool deletePhotos)
         return Error::InvalidParameter;
     if (ErrorCode error = DeleteFileIfExists(store->GetFilePath()))
         return error;
+    // The store file is gone, so the blog is removed whatever happens to its
+    // photos; a photo that cannot be deleted stays where the user sees it.
     if (deletePhotos)
-        store->RemoveAllPhotos();
+        (void)store->RemoveAllPhotos();
     m_blogList.Detach(static_cast<size_t>(index));
     return Error::Success;
 }
@@ -112,7 +114,7 @@ int CWinBlogUser::CreateSampleBlog()
     blog.SetReadOnly(true);
     blog.SetTitle(LoadString(kSampleBlogTitle));
     // A failed save has shown its message; the blog is there for this run.
-    store->Save();
+    (void)store->Save();
     m_blogList.Insert(std::move(store));
     return 0;
 }

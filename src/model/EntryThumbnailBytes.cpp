@@ -34,7 +34,9 @@ static ErrorOr<Bytes> EncodeThumbnail(const ErrorOr<Dib>& bitmap)
         return ErrorOr<Bytes>::FromError(path.GetError());
     ErrorCode error = SaveDibAsJpeg(*bitmap, *path, EntryThumbnailQuality);
     auto contents = error ? ErrorOr<std::string>::FromError(error) : ReadWholeFile(*path);
-    DeleteFileIfExists(*path);
+    // The thumbnail's bytes are read; a temporary file that cannot be
+    // deleted is no reason to lose them.
+    (void)DeleteFileIfExists(*path);
     if (contents.IsError())
         return ErrorOr<Bytes>::FromError(contents.GetError());
     return Bytes(contents->begin(), contents->end());

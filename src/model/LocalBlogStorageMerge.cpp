@@ -118,8 +118,9 @@ ErrorCode LocalBlogStorage::DeleteEntryAsAsked(BlogEntry& entry, bool onWeb, boo
         if (!photoError)
             entry.SetPhotoPath("");
     }
+    // Queuing an entry deletes no photo, so it cannot fail.
     if (onWeb)
-        DeleteEntry(entry, false, false);
+        (void)DeleteEntry(entry, false, false);
     else
         DropEntryWithMissingPhoto(entry);
     return photoError;

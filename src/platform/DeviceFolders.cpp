@@ -131,7 +131,9 @@ void DeviceFolders::Use(DeviceFolders folders)
 
 std::string DeviceFolders::TemporaryFolder() const
 {
-    CreateFolderWithParents(m_temporary);
+    // A folder that cannot be made fails the first file made in it, with
+    // the reason the caller reports.
+    (void)CreateFolderWithParents(m_temporary);
     return m_temporary;
 }
 

@@ -6,7 +6,24 @@
 // its outcome as one of these codes: 0 is success, anything else a failure.
 // All layers share one number space so that a code can travel unchanged from
 // the layer that detects it up to the command that started the work.
-using ErrorCode = std::uint32_t;
+//
+// The code is a type of its own only so that the compiler refuses to let a
+// result be dropped: every function returning one is [[nodiscard]] by way
+// of its return type. It holds the same 32-bit value and converts to and
+// from it freely, so codes compare, switch and print as plain numbers. A
+// caller that means to ignore a result casts it to void and says why.
+class [[nodiscard]] ErrorCode {
+public:
+    constexpr ErrorCode() = default;
+    constexpr ErrorCode(std::uint32_t value)
+        : m_value(value)
+    {
+    }
+    constexpr operator std::uint32_t() const { return m_value; }
+
+private:
+    std::uint32_t m_value { 0 };
+};
 
 namespace Error {
 

@@ -60,7 +60,7 @@ std::uint32_t HresultFromErrno(int errnoValue)
 {
     std::uint32_t code = errnoValue == ENETUNREACH ? kNetworkUnreachable
         : errnoValue == EHOSTUNREACH               ? kHostUnreachable
-                                                   : ErrorCodeFromErrno(errnoValue);
+                                                   : static_cast<std::uint32_t>(ErrorCodeFromErrno(errnoValue));
     return 0x80070000u | (code & 0xFFFFu);
 }
 

@@ -33,7 +33,7 @@ BlogEntry& AddPhotoEntry(CWinBlogStorage& store, std::uint32_t id, const std::st
 // A store whose file can be saved: the data folder exists.
 std::unique_ptr<CWinBlogStorage> MakeStore()
 {
-    CreateFolderWithParents(DeviceFolders::Current().DataFolder());
+    EXPECT_EQ(CreateFolderWithParents(DeviceFolders::Current().DataFolder()), Error::Success);
     return std::make_unique<CWinBlogStorage>(DeviceFolders::Current().DataFolder(), "trips");
 }
 

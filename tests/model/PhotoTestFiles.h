@@ -26,7 +26,7 @@ inline std::vector<std::uint8_t> PhotoJpeg(int width, int height, bool progressi
 
 inline std::string WritePhoto(const std::string& path, int width = 320, int height = 240, bool progressive = false)
 {
-    CreateFolderWithParents(ParentPath(path));
+    EXPECT_EQ(CreateFolderWithParents(ParentPath(path)), Error::Success);
     auto bytes = PhotoJpeg(width, height, progressive);
     WriteTextFile(path, std::string(bytes.begin(), bytes.end()));
     return path;

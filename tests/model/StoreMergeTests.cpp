@@ -147,7 +147,7 @@ TEST(StoreDelete, PhotosGoWithTheirEntriesAndAFailureKeepsTheEntry)
     // A photo path that cannot be unlinked (a folder with something in it).
     BlogEntry& stuck = store.InsertEntry(NewTestEntry(store, 3, 10));
     stuck.SetPhotoPath(folder.File("stuck"));
-    CreateFolder(folder.File("stuck"));
+    EXPECT_EQ(CreateFolder(folder.File("stuck")), Error::Success);
     WriteTextFile(folder.File("stuck/inside"), "x");
 
     EXPECT_EQ(store.DeleteEntry(withPhoto, true, true), Error::Success);

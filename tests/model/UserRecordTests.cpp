@@ -13,7 +13,7 @@ namespace {
 // in the blog's photo folder; returns the photo's path.
 std::string WriteBlog(const std::string& urlName, std::string_view title = {})
 {
-    CreateFolderWithParents(DeviceFolders::Current().DataFolder());
+    EXPECT_EQ(CreateFolderWithParents(DeviceFolders::Current().DataFolder()), Error::Success);
     CWinBlogStorage store(DeviceFolders::Current().DataFolder(), urlName);
     store.GetBlogInfo().SetTitle(title);
     auto entry = store.NewEntry();
@@ -132,8 +132,8 @@ TEST(RemoveBlog, AStoreFileThatCannotBeDeletedKeepsTheBlogAndItsPhotos)
     CWinBlogStorage* store = user.FindBlog(u"trips");
     ASSERT_NE(store, nullptr);
     // Something that cannot be unlinked where the file was.
-    DeleteFileIfExists(StoreFile("trips"));
-    CreateFolder(StoreFile("trips"));
+    EXPECT_EQ(DeleteFileIfExists(StoreFile("trips")), Error::Success);
+    EXPECT_EQ(CreateFolder(StoreFile("trips")), Error::Success);
     WriteTextFile(JoinPath(StoreFile("trips"), "inside"), "x");
 
     EXPECT_NE(user.RemoveBlog(store, true), Error::Success);

@@ -20,9 +20,9 @@ TEST(DeviceFolders, SandboxLaysOutAHandheld)
     EXPECT_TRUE(IsDirectory(home.Path() + "/Temp"));
 
     EXPECT_TRUE(folders.StorageCards().empty());
-    CreateFolder(home.File("Storage Card 2"));
-    CreateFolder(home.File("Storage Card"));
-    CreateFolder(home.File("Not a card"));
+    EXPECT_EQ(CreateFolder(home.File("Storage Card 2")), Error::Success);
+    EXPECT_EQ(CreateFolder(home.File("Storage Card")), Error::Success);
+    EXPECT_EQ(CreateFolder(home.File("Not a card")), Error::Success);
     WriteTextFile(home.File("Storage Card.txt"), "a file, not a card");
     EXPECT_EQ(folders.StorageCards(), (std::vector<std::string> { home.File("Storage Card"), home.File("Storage Card 2") }));
 }
@@ -37,7 +37,7 @@ TEST(DeviceFolders, DesktopUsesTheXdgFolders)
     ScopedEnvironment documents("XDG_DOCUMENTS_DIR", "");
     ScopedEnvironment pictures("XDG_PICTURES_DIR", "");
     ScopedEnvironment temporary("TMPDIR", "");
-    CreateFolder(home.File("cfg"));
+    EXPECT_EQ(CreateFolder(home.File("cfg")), Error::Success);
     WriteTextFile(home.File("cfg/user-dirs.dirs"), "# xdg-user-dirs\nXDG_DOCUMENTS_DIR=\"$HOME/Dokumente\"\n");
 
     DeviceFolders folders = DeviceFolders::FromEnvironment();

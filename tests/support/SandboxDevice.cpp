@@ -3,10 +3,13 @@
 #include "platform/DeviceFolders.h"
 #include "platform/FileSystem.h"
 
+#include <stdexcept>
+
 SandboxDevice::SandboxDevice()
 {
     DeviceFolders::Use(DeviceFolders::ForSandbox(m_folder.Path()));
-    CreateFolderWithParents(DeviceFolders::Current().PersonalFolder());
+    if (CreateFolderWithParents(DeviceFolders::Current().PersonalFolder()))
+        throw std::runtime_error("the sandbox's personal folder cannot be made");
     UserInteraction::Use(&m_interaction);
 }
 
@@ -19,6 +22,7 @@ SandboxDevice::~SandboxDevice()
 std::string SandboxDevice::AddStorageCard(const std::string& name)
 {
     std::string path = m_folder.File(name);
-    CreateFolderWithParents(path);
+    if (CreateFolderWithParents(path))
+        throw std::runtime_error("the storage card folder cannot be made");
     return path;
 }
