@@ -13,7 +13,7 @@ protected:
     std::string OpenDunesWithPhoto()
     {
         std::string path = DeviceFolders::Current().PicturesFolder() + "/dunes.jpg";
-        CreateFolderWithParents(DeviceFolders::Current().PicturesFolder());
+        EXPECT_EQ(CreateFolderWithParents(DeviceFolders::Current().PicturesFolder()), Error::Success);
         WritePhotoFile(path, 640, 480);
         {
             CWinBlogUser setup;
