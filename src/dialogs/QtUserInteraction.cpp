@@ -1,11 +1,11 @@
 #include "dialogs/QtUserInteraction.h"
 
 #include "dialogs/CNewVersionDlg.h"
-#include "dialogs/QtProgressWindow.h"
 
 #include "app/StringTable.h"
+#include "ui/CProgressWnd.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDesktopServices>
 #include <QInputDialog>
 #include <QLineEdit>
@@ -16,6 +16,8 @@
 static QMessageBox::Icon ToQtIcon(MessageIcon icon)
 {
     switch (icon) {
+    case MessageIcon::None:
+        return QMessageBox::NoIcon;
     case MessageIcon::Warning:
         return QMessageBox::Warning;
     case MessageIcon::Question:
@@ -90,5 +92,7 @@ std::optional<std::string> QtUserInteraction::AskViewPassword(std::string_view b
 
 std::unique_ptr<ProgressWindow> QtUserInteraction::OpenProgressWindow(int lines, bool showNow)
 {
-    return std::make_unique<QtProgressWindow>(m_parent, lines, showNow);
+    // Over the dialog that runs the operation, else over the main window.
+    QWidget* parent = QApplication::activeModalWidget();
+    return std::make_unique<CProgressWnd>(parent ? parent : m_parent, lines, showNow);
 }

@@ -13,6 +13,7 @@
 class CWinBlogStorage;
 
 enum class MessageIcon {
+    None,
     Warning,
     Question,
     Information,

@@ -2,6 +2,7 @@
 
 #include "dialogs/CNewVersionDlg.h"
 #include "dialogs/QtUserInteraction.h"
+#include "ui/CProgressWnd.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -10,7 +11,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QApplication>
-#include <QProgressDialog>
 #include <QPushButton>
 #include <gtest/gtest.h>
 
@@ -68,25 +68,23 @@ TEST(QtUserInteraction, NewVersionNoticeReadsTheBoxOnlyForOk)
     EXPECT_FALSE(download.ignoreThisVersion) << "Download does not read the check box";
 }
 
-TEST(QtProgressWindow, ShowsItsLinesAndReportsCancel)
+TEST(QtUserInteraction, OpensTheProgressWindowOverTheMainWindow)
 {
-    QtUserInteraction interaction;
+    QWidget mainWindow;
+    mainWindow.resize(240, 320);
+    QtUserInteraction interaction(&mainWindow);
     auto window = interaction.OpenProgressWindow(3, false);
+    auto* progress = dynamic_cast<CProgressWnd*>(window.get());
+    ASSERT_NE(progress, nullptr);
+    EXPECT_EQ(progress->parentWidget(), &mainWindow);
+    EXPECT_FALSE(progress->isVisibleTo(&mainWindow)) << "network operations show it once connected";
     window->SetLine(0, "Trips");
-    window->SetLine(1, "Moving Photos...");
     window->SetLine(7, "ignored: no such line");
-    QProgressDialog* dialog = nullptr;
-    for (auto* widget : QApplication::topLevelWidgets()) {
-        if (auto* progress = qobject_cast<QProgressDialog*>(widget))
-            dialog = progress;
-    }
-    ASSERT_NE(dialog, nullptr);
-    EXPECT_FALSE(dialog->isVisible()) << "network operations show it once connected";
-    EXPECT_EQ(dialog->labelText(), "Trips\nMoving Photos...");
+    EXPECT_EQ(progress->GetLines(), (std::vector<std::string> { "Trips", "", "" }));
     window->Show();
-    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_TRUE(progress->isVisibleTo(&mainWindow));
     EXPECT_FALSE(window->IsCancelled());
-    dialog->cancel();
+    progress->GetCancelButton()->click();
     EXPECT_TRUE(window->IsCancelled());
 }
 
