@@ -63,6 +63,14 @@ BlogEntry& AddEntry(CWinBlogStorage& store, const EntrySpec& spec)
     return store.InsertEntry(std::move(entry));
 }
 
+bool SaveAccount(CWinBlogUser& user, std::uint32_t userId)
+{
+    user.SetEmail("ann@example.com");
+    user.SetPassword("secret");
+    user.SetUserId(userId);
+    return user.Save() == Error::Success;
+}
+
 BlogAlbum& AddCategory(CWinBlogStorage& store, std::uint32_t id, const std::string& name)
 {
     auto category = store.NewCategory();

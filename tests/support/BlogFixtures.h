@@ -16,6 +16,10 @@ std::vector<std::uint8_t> MakeThumbnailJpeg(std::uint32_t seed);
 // A photo-like JPEG file of the given size, written at `path`.
 void WritePhotoFile(const std::string& path, int width, int height, std::uint32_t seed = 1);
 
+// Gives `user` the login of the account "ann@example.com" with this user
+// id and saves the user file; whether it was saved.
+bool SaveAccount(CWinBlogUser& user, std::uint32_t userId);
+
 struct BlogSpec {
     std::string urlName;
     std::string title {};

@@ -25,10 +25,7 @@ void ScreenTest::TearDown()
 void ScreenTest::MakeDevice(int tripsEntries)
 {
     CWinBlogUser setup;
-    setup.SetEmail("ann@example.com");
-    setup.SetPassword("secret");
-    setup.SetUserId(7);
-    ASSERT_EQ(setup.Save(), Error::Success);
+    ASSERT_TRUE(SaveAccount(setup, 7));
     CWinBlogStorage& family = AddBlog(setup, { "family", "Family", "All of us, all the time", true, false, 9 });
     AddEntry(family, { .title = "Theirs", .author = "Bob", .postDate = 200, .serverId = 32, .posterId = 9, .newComments = true, .thumbnailSeed = 21 });
     ASSERT_EQ(family.Save(), Error::Success);

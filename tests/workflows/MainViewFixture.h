@@ -31,10 +31,7 @@ protected:
     {
         ASSERT_TRUE(CreatePreferenceKeyChain());
         CWinBlogUser setup;
-        setup.SetEmail("ann@example.com");
-        setup.SetPassword("secret");
-        setup.SetUserId(kUserId);
-        ASSERT_EQ(setup.Save(), Error::Success);
+        ASSERT_TRUE(SaveAccount(setup, kUserId));
 
         CWinBlogStorage& family = AddBlog(setup, { "family", "Family", "All of us", true, false, kOtherUserId });
         AddEntry(family, { .title = "Mine", .postDate = 300, .serverId = 31, .posterId = kUserId });
