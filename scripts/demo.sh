@@ -28,6 +28,7 @@ desktop="$build/apps/vellumbrix/vellumbrix"
 shots="$home/screenshots"
 mkdir -p "$shots"
 "$desktop" --home "$home" --offscreen --screenshot "$shots/home.png" --do "key F2"
+"$desktop" --home "$home" --offscreen --screenshot "$shots/font-dialog.png" --do "command 32783"
 "$desktop" --home "$home" --offscreen --screenshot "$shots/blog.png" --do "open-blog 0"
 "$desktop" --home "$home" --offscreen --screenshot "$shots/home-large.png" --screen 480x640 --dpi 192
 echo "screenshots:"

@@ -1,5 +1,6 @@
 #include "ScreenSteps.h"
 
+#include "dialogs/DialogScreenshot.h"
 #include "ui/CChildView.h"
 #include "ui/CMainFrame.h"
 #include "ui/CProgressWnd.h"
@@ -52,6 +53,7 @@ std::optional<std::string> ScreenSteps::Run(const std::string& step)
     size_t space = step.find(' ');
     std::string verb = step.substr(0, space);
     std::string argument = space == std::string::npos ? std::string() : step.substr(space + 1);
+    m_dialogShot.reset();
     std::optional<std::string> error;
     if (verb == "open-blog")
         error = OpenItem(argument, false);
@@ -187,9 +189,27 @@ void ScreenSteps::WaitForSync()
     }
 }
 
+void ScreenSteps::DialogShown(QWidget& dialog)
+{
+    // The handheld shows a dialog over the whole area above the menu bar,
+    // its title in the navigation bar.
+    QImage image = ScreenImage();
+    QPainter painter(&image);
+    painter.drawImage(0, 0, DialogScreenshot(dialog));
+    painter.end();
+    m_dialogShot = image;
+}
+
 QImage ScreenSteps::Capture()
 {
+    if (m_dialogShot)
+        return *m_dialogShot;
     Settle();
+    return ScreenImage();
+}
+
+QImage ScreenSteps::ScreenImage()
+{
     QImage image = m_screen.grab().toImage().convertToFormat(QImage::Format_RGB32);
     // On a high-density desktop the grab has the desktop's pixels; the
     // screenshot keeps the handheld's.

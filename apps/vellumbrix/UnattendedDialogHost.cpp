@@ -2,8 +2,13 @@
 
 #include <iostream>
 
-DialogResult UnattendedDialogHost::Cancelled(DialogId id)
+DialogResult UnattendedDialogHost::Cancelled(DialogId id, const std::function<DialogResult()>& open)
 {
+    if (m_real.Has(id)) {
+        CancelWhenShown cancel(m_shown);
+        // Cancelled whatever it answers: nobody chose anything.
+        (void)open();
+    }
     std::cerr << "vellumbrix: " << DialogName(id) << " cancelled (nobody at the screen)\n";
     return DialogResults::Cancel;
 }

@@ -1,10 +1,16 @@
 #pragma once
 
+#include "CancelWhenShown.h"
+
 #include "workflows/DialogHost.h"
 
+#include <functional>
+
 // The dialogs of a run without anyone at the screen: the commands are
-// enabled as the real dialogs make them, but each dialog is cancelled at
-// once and named on stderr.
+// enabled as the real dialogs make them, and each dialog the real host has
+// is opened over its workflow, handed to the shown handler (which may take
+// a screenshot of it) and cancelled at once; every dialog is named on
+// stderr.
 class UnattendedDialogHost : public DialogHost {
 public:
     explicit UnattendedDialogHost(DialogHost& real)
@@ -12,41 +18,49 @@ public:
     {
     }
 
+    void SetShownHandler(CancelWhenShown::ShownHandler shown) { m_shown = std::move(shown); }
+
     bool Has(DialogId id) const override { return m_real.Has(id); }
     bool IsCameraSupported() override { return m_real.IsCameraSupported(); }
 
-    DialogResult RunWelcome(WelcomeWorkflow&) override { return Cancelled(DialogId::Welcome); }
-    DialogResult RunCreateAccount(CreateAccountWorkflow&) override { return Cancelled(DialogId::CreateAccount); }
-    DialogResult RunLoginInfo(LoginInfoWorkflow&) override { return Cancelled(DialogId::LoginInfo); }
-    DialogResult RunAccountInfo(AccountInfoWorkflow&) override { return Cancelled(DialogId::AccountInfo); }
-    DialogResult RunNewBlog(NewBlogWorkflow&) override { return Cancelled(DialogId::NewBlog); }
-    DialogResult RunSubscribe(SubscribeWorkflow&) override { return Cancelled(DialogId::Subscribe); }
-    DialogResult RunBrowseBlogs(BrowseBlogsWorkflow&) override { return Cancelled(DialogId::BrowseBlogs); }
-    DialogResult RunEditBlogList(EditBlogListWorkflow&) override { return Cancelled(DialogId::EditBlogList); }
-    DialogResult RunConfirmDeleteBlog(ConfirmDeleteBlogWorkflow&) override { return Cancelled(DialogId::ConfirmDeleteBlog); }
-    DialogResult RunBlogPrefs(BlogPrefsWorkflow&) override { return Cancelled(DialogId::BlogPrefs); }
-    DialogResult RunCaption(CaptionWorkflow&) override { return Cancelled(DialogId::Caption); }
-    DialogResult RunEditEntry(EditEntryWorkflow&) override { return Cancelled(DialogId::EditEntry); }
-    DialogResult RunCategorizeEntries(CategorizeEntriesWorkflow&) override { return Cancelled(DialogId::CategorizeEntries); }
-    DialogResult RunDeleteEntries(DeleteEntriesWorkflow&) override { return Cancelled(DialogId::DeleteEntries); }
-    DialogResult RunEditCategories(EditCategoriesWorkflow&) override { return Cancelled(DialogId::EditCategories); }
-    DialogResult RunCategoryName(CategoryNameWorkflow&) override { return Cancelled(DialogId::CategoryName); }
-    DialogResult RunComments(CommentsWorkflow&) override { return Cancelled(DialogId::Comments); }
-    DialogResult RunViewComment(ViewCommentWorkflow&) override { return Cancelled(DialogId::ViewComment); }
-    DialogResult RunAddComment(AddCommentWorkflow&) override { return Cancelled(DialogId::AddComment); }
-    DialogResult RunPhotoEmail(PhotoEmailWorkflow&) override { return Cancelled(DialogId::PhotoEmail); }
-    DialogResult RunPostRemoteEntry(PostRemoteEntryWorkflow&) override { return Cancelled(DialogId::PostRemoteEntry); }
-    DialogResult RunDownloadPhoto(DownloadPhotoWorkflow&) override { return Cancelled(DialogId::DownloadPhoto); }
-    DialogResult RunPurgePhotos(PurgePhotosWorkflow&) override { return Cancelled(DialogId::PurgePhotos); }
-    DialogResult RunMovePhotos(MovePhotosWorkflow&) override { return Cancelled(DialogId::MovePhotos); }
-    DialogResult RunChooseFont(ChooseFontWorkflow&) override { return Cancelled(DialogId::ChooseFont); }
-    DialogResult RunAbout(AboutWorkflow&) override { return Cancelled(DialogId::About); }
-    DialogResult RunCameraPrefs(CameraPrefsWorkflow&) override { return Cancelled(DialogId::CameraPrefs); }
-    DialogResult RunCameraCapture(CameraCaptureWorkflow&) override { return Cancelled(DialogId::CameraCapture); }
-    DialogResult RunImageSelect(ImageSelectWorkflow&) override { return Cancelled(DialogId::ImageSelect); }
+    DialogResult RunWelcome(WelcomeWorkflow& workflow) override { return Unattended(DialogId::Welcome, &DialogHost::RunWelcome, workflow); }
+    DialogResult RunCreateAccount(CreateAccountWorkflow& workflow) override { return Unattended(DialogId::CreateAccount, &DialogHost::RunCreateAccount, workflow); }
+    DialogResult RunLoginInfo(LoginInfoWorkflow& workflow) override { return Unattended(DialogId::LoginInfo, &DialogHost::RunLoginInfo, workflow); }
+    DialogResult RunAccountInfo(AccountInfoWorkflow& workflow) override { return Unattended(DialogId::AccountInfo, &DialogHost::RunAccountInfo, workflow); }
+    DialogResult RunNewBlog(NewBlogWorkflow& workflow) override { return Unattended(DialogId::NewBlog, &DialogHost::RunNewBlog, workflow); }
+    DialogResult RunSubscribe(SubscribeWorkflow& workflow) override { return Unattended(DialogId::Subscribe, &DialogHost::RunSubscribe, workflow); }
+    DialogResult RunBrowseBlogs(BrowseBlogsWorkflow& workflow) override { return Unattended(DialogId::BrowseBlogs, &DialogHost::RunBrowseBlogs, workflow); }
+    DialogResult RunEditBlogList(EditBlogListWorkflow& workflow) override { return Unattended(DialogId::EditBlogList, &DialogHost::RunEditBlogList, workflow); }
+    DialogResult RunConfirmDeleteBlog(ConfirmDeleteBlogWorkflow& workflow) override { return Unattended(DialogId::ConfirmDeleteBlog, &DialogHost::RunConfirmDeleteBlog, workflow); }
+    DialogResult RunBlogPrefs(BlogPrefsWorkflow& workflow) override { return Unattended(DialogId::BlogPrefs, &DialogHost::RunBlogPrefs, workflow); }
+    DialogResult RunCaption(CaptionWorkflow& workflow) override { return Unattended(DialogId::Caption, &DialogHost::RunCaption, workflow); }
+    DialogResult RunEditEntry(EditEntryWorkflow& workflow) override { return Unattended(DialogId::EditEntry, &DialogHost::RunEditEntry, workflow); }
+    DialogResult RunCategorizeEntries(CategorizeEntriesWorkflow& workflow) override { return Unattended(DialogId::CategorizeEntries, &DialogHost::RunCategorizeEntries, workflow); }
+    DialogResult RunDeleteEntries(DeleteEntriesWorkflow& workflow) override { return Unattended(DialogId::DeleteEntries, &DialogHost::RunDeleteEntries, workflow); }
+    DialogResult RunEditCategories(EditCategoriesWorkflow& workflow) override { return Unattended(DialogId::EditCategories, &DialogHost::RunEditCategories, workflow); }
+    DialogResult RunCategoryName(CategoryNameWorkflow& workflow) override { return Unattended(DialogId::CategoryName, &DialogHost::RunCategoryName, workflow); }
+    DialogResult RunComments(CommentsWorkflow& workflow) override { return Unattended(DialogId::Comments, &DialogHost::RunComments, workflow); }
+    DialogResult RunViewComment(ViewCommentWorkflow& workflow) override { return Unattended(DialogId::ViewComment, &DialogHost::RunViewComment, workflow); }
+    DialogResult RunAddComment(AddCommentWorkflow& workflow) override { return Unattended(DialogId::AddComment, &DialogHost::RunAddComment, workflow); }
+    DialogResult RunPhotoEmail(PhotoEmailWorkflow& workflow) override { return Unattended(DialogId::PhotoEmail, &DialogHost::RunPhotoEmail, workflow); }
+    DialogResult RunPostRemoteEntry(PostRemoteEntryWorkflow& workflow) override { return Unattended(DialogId::PostRemoteEntry, &DialogHost::RunPostRemoteEntry, workflow); }
+    DialogResult RunDownloadPhoto(DownloadPhotoWorkflow& workflow) override { return Unattended(DialogId::DownloadPhoto, &DialogHost::RunDownloadPhoto, workflow); }
+    DialogResult RunPurgePhotos(PurgePhotosWorkflow& workflow) override { return Unattended(DialogId::PurgePhotos, &DialogHost::RunPurgePhotos, workflow); }
+    DialogResult RunMovePhotos(MovePhotosWorkflow& workflow) override { return Unattended(DialogId::MovePhotos, &DialogHost::RunMovePhotos, workflow); }
+    DialogResult RunChooseFont(ChooseFontWorkflow& workflow) override { return Unattended(DialogId::ChooseFont, &DialogHost::RunChooseFont, workflow); }
+    DialogResult RunAbout(AboutWorkflow& workflow) override { return Unattended(DialogId::About, &DialogHost::RunAbout, workflow); }
+    DialogResult RunCameraPrefs(CameraPrefsWorkflow& workflow) override { return Unattended(DialogId::CameraPrefs, &DialogHost::RunCameraPrefs, workflow); }
+    DialogResult RunCameraCapture(CameraCaptureWorkflow& workflow) override { return Unattended(DialogId::CameraCapture, &DialogHost::RunCameraCapture, workflow); }
+    DialogResult RunImageSelect(ImageSelectWorkflow& workflow) override { return Unattended(DialogId::ImageSelect, &DialogHost::RunImageSelect, workflow); }
 
 private:
-    static DialogResult Cancelled(DialogId id);
+    template<typename Workflow>
+    DialogResult Unattended(DialogId id, DialogResult (DialogHost::*run)(Workflow&), Workflow& workflow)
+    {
+        return Cancelled(id, [&] { return (m_real.*run)(workflow); });
+    }
+    DialogResult Cancelled(DialogId id, const std::function<DialogResult()>& open);
 
     DialogHost& m_real;
+    CancelWhenShown::ShownHandler m_shown;
 };

@@ -25,8 +25,19 @@ void UnattendedUserInteraction::OpenWebPage(std::string_view url)
     std::cerr << "vellumbrix: web page " << url << " not opened\n";
 }
 
+bool UnattendedUserInteraction::ShowBlogPreferences(CWinBlogStorage& store, BlogPreferencesPages pages)
+{
+    CancelWhenShown cancel(m_shown);
+    // Cancelled, so the blog keeps the settings it has.
+    (void)QtUserInteraction::ShowBlogPreferences(store, pages);
+    std::cerr << "vellumbrix: CBlogPrefsDlg cancelled (nobody at the screen)\n";
+    return false;
+}
+
 std::optional<std::string> UnattendedUserInteraction::AskViewPassword(std::string_view blogName)
 {
+    CancelWhenShown cancel(m_shown);
+    (void)QtUserInteraction::AskViewPassword(blogName); // cancelled: no password
     std::cerr << "vellumbrix: view password for " << blogName << " not given\n";
     return std::nullopt;
 }

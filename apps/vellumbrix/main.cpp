@@ -33,10 +33,12 @@ enum ExitStatus {
 };
 
 // Runs the steps, saves the screenshot, and ends the program when there is
-// a screenshot to take or nobody at the screen.
-void RunSteps(DeviceScreen& screen, const ProgramOptions& options)
+// a screenshot to take or nobody at the screen. `running` names the steps
+// while they run, for the dialogs they open.
+void RunSteps(DeviceScreen& screen, const ProgramOptions& options, ScreenSteps*& running)
 {
     ScreenSteps steps(screen);
+    running = &steps;
     int status = ExitSuccess;
     for (const std::string& step : options.steps) {
         if (auto error = steps.Run(step)) {
@@ -49,6 +51,7 @@ void RunSteps(DeviceScreen& screen, const ProgramOptions& options)
         std::cerr << "vellumbrix: cannot write " << *options.screenshot << "\n";
         status = ExitFailure;
     }
+    running = nullptr;
     if (options.screenshot || options.offscreen)
         QCoreApplication::exit(status);
 }
@@ -95,14 +98,25 @@ int main(int argc, char** argv)
     }
 
     CWinBlogUser user;
+    // Without anyone at the screen each dialog is shown, seen by the
+    // running steps (for a screenshot) and cancelled.
+    ScreenSteps* runningSteps = nullptr;
+    auto dialogShown = [&runningSteps](QWidget& dialog) {
+        if (runningSteps)
+            runningSteps->DialogShown(dialog);
+    };
     std::unique_ptr<QtUserInteraction> interaction;
-    if (options.offscreen)
-        interaction = std::make_unique<UnattendedUserInteraction>();
-    else
+    if (options.offscreen) {
+        auto unattended = std::make_unique<UnattendedUserInteraction>();
+        unattended->SetShownHandler(dialogShown);
+        interaction = std::move(unattended);
+    } else {
         interaction = std::make_unique<QtUserInteraction>();
+    }
     UserInteraction::Use(interaction.get());
     QtDialogHost qtDialogs;
     UnattendedDialogHost unattendedDialogs(qtDialogs);
+    unattendedDialogs.SetShownHandler(dialogShown);
     DialogHost& dialogs = options.offscreen ? static_cast<DialogHost&>(unattendedDialogs) : qtDialogs;
 
     int status;
@@ -123,7 +137,7 @@ int main(int argc, char** argv)
         screen.show();
         screen.GetFrame().setFocus();
         if (!options.steps.empty() || options.screenshot || options.offscreen)
-            QTimer::singleShot(0, &screen, [&screen, &options] { RunSteps(screen, options); });
+            QTimer::singleShot(0, &screen, [&screen, &options, &runningSteps] { RunSteps(screen, options, runningSteps); });
         status = QApplication::exec();
     }
     UserInteraction::Use(nullptr);

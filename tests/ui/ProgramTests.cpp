@@ -5,6 +5,8 @@
 #include "platform/DeviceFolders.h"
 #include "ui/ColorRef.h"
 
+#include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QProcess>
 #include <QThread>
@@ -47,10 +49,7 @@ protected:
         DeviceFolders::Use(DeviceFolders::ForSandbox(home.Path()));
         ASSERT_TRUE(CreatePreferenceKeyChain());
         CWinBlogUser user;
-        user.SetEmail("ann@example.com");
-        user.SetPassword("secret");
-        user.SetUserId(7);
-        ASSERT_EQ(user.Save(), Error::Success);
+        ASSERT_TRUE(SaveAccount(user, 7));
         CWinBlogStorage& trips = AddBlog(user, { "trips", "Trips", "Where we went", false, false, 7 });
         for (int i = 0; i < 6; ++i)
             AddEntry(trips, { .title = "Entry " + std::to_string(i), .caption = "A caption", .postDate = static_cast<std::uint32_t>(100 - i), .serverId = static_cast<std::uint32_t>(10 + i), .posterId = 7, .thumbnailSeed = i });
@@ -127,4 +126,34 @@ TEST_F(ProgramTest, ASecondStartBringsTheFirstForward)
     ASSERT_TRUE(first.waitForFinished(15000));
     EXPECT_EQ(first.exitCode(), 0);
     EXPECT_NE(first.readAllStandardError().toStdString().find("another start brought this one to the front"), std::string::npos);
+}
+
+TEST_F(ProgramTest, ADialogOpenedByTheLastStepIsOnTheScreenshotAndCancelled)
+{
+    ProgramRun page = RunProgram(Arguments({ "--screenshot", Output("page.png"), "--do", "open-blog 0", "--do", "open-entry 1" }));
+    ASSERT_EQ(page.status, 0) << page.errors;
+    // The program starts again in the blog it showed last.
+    ProgramRun edit = RunProgram(Arguments({ "--screenshot", Output("edit.png"), "--do", "open-entry 1", "--do", "command 32823" }));
+    EXPECT_EQ(edit.status, 0) << edit.errors;
+    EXPECT_NE(edit.errors.find("CEditEntryDlg cancelled (nobody at the screen)"), std::string::npos) << edit.errors;
+
+    QImage withDialog(Output("edit.png"));
+    QImage withoutDialog(Output("page.png"));
+    ASSERT_EQ(withDialog.size(), QSize(240, 320));
+    EXPECT_NE(withDialog, withoutDialog) << "the dialog covers the entry page";
+    // The dialog covers what lies between the bars; the soft-key bar stays.
+    EXPECT_EQ(withDialog.copy(0, 294, 240, 26), withoutDialog.copy(0, 294, 240, 26));
+    QDir().mkpath(QStringLiteral("screenshots"));
+    QFile::remove(QStringLiteral("screenshots/program-CEditEntryDlg.png"));
+    QFile::copy(Output("edit.png"), QStringLiteral("screenshots/program-CEditEntryDlg.png"));
+
+    // Cancelled: the entry is as it was.
+    DeviceFolders::Use(DeviceFolders::ForSandbox(home.Path()));
+    CWinBlogUser user;
+    user.Load();
+    const BlogEntry* entry = user.GetBlogList().GetAt(0)->GetShownEntryAt(1);
+    ASSERT_NE(entry, nullptr);
+    EXPECT_EQ(entry->GetTitle(), "Entry 1");
+    EXPECT_FALSE(entry->IsPending());
+    DeviceFolders::Use(DeviceFolders::FromEnvironment());
 }
