@@ -1,5 +1,7 @@
 #include "UnattendedDialogHost.h"
 
+#include "dialogs/QtDialogHost.h"
+
 #include <iostream>
 
 DialogResult UnattendedDialogHost::Cancelled(DialogId id, const std::function<DialogResult()>& open)
@@ -9,6 +11,6 @@ DialogResult UnattendedDialogHost::Cancelled(DialogId id, const std::function<Di
         // Cancelled whatever it answers: nobody chose anything.
         (void)open();
     }
-    std::cerr << "vellumbrix: " << DialogName(id) << " cancelled (nobody at the screen)\n";
+    std::cerr << "vellumbrix: " << QtDialogHost::ClassName(id) << " cancelled (nobody at the screen)\n";
     return DialogResults::Cancel;
 }

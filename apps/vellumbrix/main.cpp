@@ -12,6 +12,7 @@
 #include "app/StartUp.h"
 #include "dialogs/QtDialogHost.h"
 #include "dialogs/QtUserInteraction.h"
+#include "model/BlogPrompts.h"
 #include "model/CWinBlogUser.h"
 #include "platform/DeviceFolders.h"
 #include "ui/CChildView.h"
@@ -114,6 +115,7 @@ int main(int argc, char** argv)
         interaction = std::make_unique<QtUserInteraction>();
     }
     UserInteraction::Use(interaction.get());
+    BlogPrompts::Use(interaction.get());
     QtDialogHost qtDialogs;
     UnattendedDialogHost unattendedDialogs(qtDialogs);
     unattendedDialogs.SetShownHandler(dialogShown);
@@ -140,6 +142,7 @@ int main(int argc, char** argv)
             QTimer::singleShot(0, &screen, [&screen, &options, &runningSteps] { RunSteps(screen, options, runningSteps); });
         status = QApplication::exec();
     }
+    BlogPrompts::Use(nullptr);
     UserInteraction::Use(nullptr);
     return status;
 }

@@ -13,12 +13,51 @@
 #include "dialogs/CMovePhotosDlg.h"
 #include "dialogs/CPurgePhotosDlg.h"
 
+#include <array>
+
 // Each dialog this host has is shown modal over the main window, over its
 // workflow, and answers with the result it closed with. The account, blog
 // management, comments, e-mail and remote-post dialogs, the camera's and
 // the photo picker are not built yet: Has() says so, the commands that open
 // them are disabled, and their operations answer Cancel should they be
 // called all the same.
+
+std::string_view QtDialogHost::ClassName(DialogId id)
+{
+    static constexpr std::array<std::string_view, kDialogCount> names {
+        "CWelcomeDlg",
+        "CCreateAccountDlg",
+        "CLoginInfoDlg",
+        "CAccountInfoDlg",
+        "CNewBlogDlg",
+        "CSubscribeDlg",
+        "CBrowseBlogsDlg",
+        "CEditBlogListDlg",
+        "CConfirmDeleteBlogDlg",
+        "CBlogPrefsDlg",
+        "CCaptionDlg",
+        "CEditEntryDlg",
+        "CCategorizeEntriesDlg",
+        "CDeleteEntriesDlg",
+        "CEditCategoriesDlg",
+        "CCategoryNameDlg",
+        "CCommentsDlg",
+        "CViewCommentDlg",
+        "CAddCommentDlg",
+        "CPhotoEmailDlg",
+        "CPostRemoteEntryDlg",
+        "CDownloadPhotoDlg",
+        "CPurgePhotosDlg",
+        "CMovePhotosDlg",
+        "CChooseFontDlg",
+        "CAboutDlg",
+        "CCameraPrefsDlg",
+        "CCameraCaptureDlg",
+        "CImageSelectDlg",
+    };
+    auto index = static_cast<size_t>(id);
+    return index < names.size() ? names[index] : std::string_view();
+}
 
 bool QtDialogHost::Has(DialogId id) const
 {

@@ -2,6 +2,8 @@
 
 #include "workflows/DialogHost.h"
 
+#include <string_view>
+
 class QWidget;
 
 // The desktop program's dialogs: each operation shows the dialog's widgets
@@ -15,6 +17,9 @@ public:
     }
 
     void SetParent(QWidget* parent) { m_parent = parent; }
+
+    // The class name of a dialog's widget, for messages and screenshots.
+    static std::string_view ClassName(DialogId id);
 
     bool Has(DialogId id) const override;
     bool IsCameraSupported() override;

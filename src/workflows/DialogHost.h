@@ -2,8 +2,6 @@
 
 #include "workflows/DialogOutcome.h"
 
-#include <string_view>
-
 // The seam between what a dialog does and how it is shown. Each dialog has
 // a workflow object in this library: its state, its rules and what its
 // buttons change, without any window. The desktop program implements
@@ -80,9 +78,6 @@ enum class DialogId {
 };
 
 constexpr int kDialogCount = static_cast<int>(DialogId::ImageSelect) + 1;
-
-// The dialog's class name, for messages and screenshots.
-std::string_view DialogName(DialogId id);
 
 // What a modal dialog returns is a DialogResult (DialogOutcome.h). Two
 // dialogs are not opened through the host because code below this library
