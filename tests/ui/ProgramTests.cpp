@@ -4,10 +4,12 @@
 #include "app/StartUp.h"
 #include "platform/DeviceFolders.h"
 #include "ui/ColorRef.h"
+#include "ui/InstanceChannel.h"
 
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QLocalSocket>
 #include <QProcess>
 #include <QThread>
 #include <gtest/gtest.h>
@@ -113,14 +115,19 @@ TEST_F(ProgramTest, ASecondStartBringsTheFirstForward)
     QProcess first;
     first.start(QStringLiteral(VBX_APP_PATH), Arguments({ "--do", "wait 4000" }));
     ASSERT_TRUE(first.waitForStarted());
-    // Once the first owns the channel, a second start hands over and ends.
-    ProgramRun second;
-    for (int attempt = 0; attempt < 40; ++attempt) {
-        second = RunProgram(Arguments({ "--screenshot", Output("second.png") }));
-        if (second.errors.find("already running") != std::string::npos)
-            break;
-        QThread::msleep(100);
+    // A second start made before the first owns the channel would take it
+    // itself; it is made once the first answers on it.
+    QString channel = InstanceChannel::NameFor(DeviceFolders::ForSandbox(home.Path()).DataFolder());
+    bool listening = false;
+    for (int attempt = 0; attempt < 100 && !listening; ++attempt) {
+        QLocalSocket probe;
+        probe.connectToServer(channel);
+        listening = probe.waitForConnected(100);
+        if (!listening)
+            QThread::msleep(20);
     }
+    ASSERT_TRUE(listening) << "the first start never opened its channel";
+    ProgramRun second = RunProgram(Arguments({ "--screenshot", Output("second.png") }));
     EXPECT_EQ(second.status, 0);
     EXPECT_NE(second.errors.find("already running on this device"), std::string::npos) << second.errors;
     ASSERT_TRUE(first.waitForFinished(15000));
