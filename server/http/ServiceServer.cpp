@@ -69,14 +69,17 @@ void InternalError(httplib::Response& response, ErrorCode code)
 
 }
 
-ServiceServer::ServiceServer(SqlDatabase& database, PhotoStore& photos, const MessageFiles& messages, const ServiceSettings& settings, HttpLimits limits)
+ServiceServer::ServiceServer(SqlDatabase& database, PhotoStore& photos, const MessageFiles& messages, const ServiceSettings& settings,
+    HttpLimits limits, const TlsFiles& tls)
     : m_database(database)
     , m_photos(photos)
     , m_messages(messages)
     , m_settings(settings)
-    , m_endpoint(database, photos, settings)
+    , m_scheme(tls.Wanted() ? "https" : "http")
+    , m_endpoint(database, photos, settings, m_scheme)
     , m_pages(database)
-    , m_server(std::make_unique<httplib::Server>())
+    , m_server(tls.Wanted() ? std::make_unique<httplib::SSLServer>(tls.certificate.c_str(), tls.key.c_str())
+                            : std::make_unique<httplib::Server>())
 {
     int threads = limits.threads;
     m_server->new_task_queue = [threads] { return new httplib::ThreadPool(static_cast<size_t>(threads)); };
@@ -102,6 +105,11 @@ ServiceServer::ServiceServer(SqlDatabase& database, PhotoStore& photos, const Me
 }
 
 ServiceServer::~ServiceServer() = default;
+
+bool ServiceServer::IsUsable() const
+{
+    return m_server->is_valid();
+}
 
 int ServiceServer::Bind(const std::string& host, int port)
 {
@@ -215,7 +223,7 @@ void ServiceServer::AddRoutes()
 
     m_server->Get("/Downloads/messages/ppc/VellumbrixChannels.txt", [this](const httplib::Request&, httplib::Response& response) {
         CurrentRequestNotes().action = "channels";
-        auto text = m_messages.ChannelsFile(m_database);
+        auto text = m_messages.ChannelsFile();
         if (text.IsError())
             return InternalError(response, text.GetError());
         response.set_content(*text, "text/plain; charset=utf-8");

@@ -1,8 +1,10 @@
 #include "server/storage/SqliteDatabase.h"
 
 #include "server/storage/Schema.h"
+#include "server/storage/ServiceMeta.h"
 
 #include <cstdio>
+#include <optional>
 #include <sqlite3.h>
 #include <string>
 #include <unordered_map>
@@ -67,9 +69,10 @@ ErrorCode RunPlain(SqliteConnection& connection, const char* sql)
 
 class SqliteTransaction final : public SqlTransaction {
 public:
-    SqliteTransaction(SqliteDatabase& database, SqliteConnection& connection)
+    SqliteTransaction(SqliteDatabase& database, SqliteConnection& connection, std::optional<std::int64_t> feedClock)
         : m_database(database)
         , m_connection(connection)
+        , m_feedClock(feedClock)
     {
     }
 
@@ -131,6 +134,28 @@ public:
 
     std::int64_t ChangedRows() const override { return m_changedRows; }
 
+    // One writer at a time: the stamps of ServiceMeta, under the write lock.
+    ErrorOr<std::int64_t> ChangeStamp(std::int64_t now) override
+    {
+        if (!m_changeStamp) {
+            auto stamp = TakeSerializedStamp(*this, now);
+            if (stamp.IsError())
+                return stamp;
+            m_changeStamp = *stamp;
+        }
+        return *m_changeStamp;
+    }
+
+    ErrorOr<std::int64_t> FeedStamp() override
+    {
+        if (!m_feedClock)
+            return ErrorOr<std::int64_t>::FromError(Error::InvalidParameter);
+        // Raised as a change's would be, so that a writer whose clock reads
+        // less (it read its clock before this transaction took the lock)
+        // still stamps at or above what this read hands out.
+        return ChangeStamp(*m_feedClock);
+    }
+
     ErrorCode Commit() override
     {
         ErrorCode code = RunPlain(m_connection, "COMMIT");
@@ -180,24 +205,31 @@ private:
 
     SqliteDatabase& m_database;
     SqliteConnection& m_connection;
+    std::optional<std::int64_t> m_feedClock;
+    std::optional<std::int64_t> m_changeStamp;
     std::int64_t m_changedRows { 0 };
     bool m_finished { false };
 };
 
 }
 
-ErrorOr<std::unique_ptr<SqliteDatabase>> SqliteDatabase::Open(const std::string& path)
+ErrorOr<std::unique_ptr<SqliteDatabase>> SqliteDatabase::Open(const std::string& path, std::string& problem)
 {
     std::unique_ptr<SqliteDatabase> database(new SqliteDatabase(path));
+    // The write lock makes this the only start upgrading the file.
     auto transaction = database->Begin(TransactionKind::Write);
-    if (transaction.IsError())
+    if (transaction.IsError()) {
+        problem = "cannot open the database " + path;
         return transaction.GetError();
-    for (const char* statement : SchemaStatements()) {
-        if (ErrorCode code = (*transaction)->Execute(statement); code != Error::Success)
-            return code;
     }
-    if (ErrorCode code = (*transaction)->Commit(); code != Error::Success)
+    if (ErrorCode code = UpgradeSchema(**transaction, SqliteSchema(), problem); code != Error::Success) {
+        problem += " (" + path + ")";
         return code;
+    }
+    if (ErrorCode code = (*transaction)->Commit(); code != Error::Success) {
+        problem = "cannot write to the database " + path;
+        return code;
+    }
     return database;
 }
 
@@ -238,6 +270,16 @@ void SqliteDatabase::Release(SqliteConnection* connection)
 
 ErrorOr<std::unique_ptr<SqlTransaction>> SqliteDatabase::Begin(TransactionKind kind)
 {
+    return Start(kind, std::nullopt);
+}
+
+ErrorOr<std::unique_ptr<SqlTransaction>> SqliteDatabase::BeginFeed(std::int64_t now)
+{
+    return Start(TransactionKind::Write, now);
+}
+
+ErrorOr<std::unique_ptr<SqlTransaction>> SqliteDatabase::Start(TransactionKind kind, std::optional<std::int64_t> feedClock)
+{
     auto connection = Acquire();
     if (connection.IsError())
         return connection.GetError();
@@ -246,5 +288,5 @@ ErrorOr<std::unique_ptr<SqlTransaction>> SqliteDatabase::Begin(TransactionKind k
         Release(*connection);
         return code;
     }
-    return std::unique_ptr<SqlTransaction>(new SqliteTransaction(*this, **connection));
+    return std::unique_ptr<SqlTransaction>(new SqliteTransaction(*this, **connection, feedClock));
 }

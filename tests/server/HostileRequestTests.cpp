@@ -14,7 +14,10 @@ std::string IntegrityCheck(ServiceUnderTest& service)
     auto transaction = service.Instance().database->Begin(TransactionKind::Read);
     if (transaction.IsError())
         return "no transaction";
-    auto rows = (*transaction)->Query("PRAGMA integrity_check");
+    // PostgreSQL checks its own pages as it reads them; what is left to
+    // look at there is that every record still belongs where it says.
+    auto rows = (*transaction)->Query(CurrentTestEngine() == TestEngine::Sqlite ? "PRAGMA integrity_check" : "SELECT CASE WHEN COUNT(*) = 0 THEN 'ok' ELSE 'orphans' END FROM entries LEFT JOIN blogs ON blogs.id = entries.blog_id"
+                                                                                                             " WHERE blogs.id IS NULL");
     return rows.IsError() || rows->empty() ? "failed" : rows->front().Text(0);
 }
 

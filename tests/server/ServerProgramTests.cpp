@@ -17,15 +17,26 @@ ProgramRun RunServer(const std::vector<std::string>& arguments)
     return RunProgram(VBX_SERVER_PATH, arguments);
 }
 
+// The program's arguments on a test's data folder and database.
+std::vector<std::string> On(const std::string& data, const TestDatabase& database, std::vector<std::string> words)
+{
+    std::vector<std::string> arguments { "--data", data };
+    for (const std::string& argument : database.ServerArguments())
+        arguments.push_back(argument);
+    arguments.insert(arguments.end(), words.begin(), words.end());
+    return arguments;
+}
+
 }
 
 TEST(ServerProgram, AdministrationCommands)
 {
     TemporaryFolder folder;
+    TestDatabase database;
     std::string data = folder.File("data");
     auto admin = [&](std::vector<std::string> words) {
-        words.insert(words.begin(), { "--data", data, "admin" });
-        return RunServer(words);
+        words.insert(words.begin(), "admin");
+        return RunServer(On(data, database, words));
     };
     ProgramRun created = admin({ "create-user", "ann@example.com", "secret", "--quota", "50" });
     EXPECT_EQ(created.status, 0) << created.err;
@@ -48,6 +59,7 @@ TEST(ServerProgram, AdministrationCommands)
         ServerOptions options;
         options.dataFolder = data;
         options.photosFolder = data + "/photos";
+        options.database = database.Address();
         std::string problem;
         auto instance = OpenServiceInstance(options, problem);
         ASSERT_FALSE(instance.IsError()) << problem;
@@ -90,12 +102,13 @@ TEST(ServerProgram, AdministrationCommands)
 TEST(ServerProgram, ServesLogsAndStopsOnSigterm)
 {
     TemporaryFolder folder;
+    TestDatabase database;
     std::string data = folder.File("data");
-    ASSERT_EQ(RunServer({ "--data", data, "admin", "create-user", "ann@example.com", "secret" }).status, 0);
+    ASSERT_EQ(RunServer(On(data, database, { "admin", "create-user", "ann@example.com", "secret" })).status, 0);
     WriteTextFile(folder.File("channels.txt"), "garden  The garden\n");
-    ASSERT_EQ(RunServer({ "--data", data, "admin", "set-channels", folder.File("channels.txt") }).status, 0);
+    ASSERT_EQ(RunServer(On(data, database, { "admin", "set-channels", folder.File("channels.txt") })).status, 0);
 
-    RunningProgram server = StartProgram(VBX_SERVER_PATH, { "--data", data, "--photos", folder.File("pictures"), "--listen", "127.0.0.1:0", "--threads", "2" });
+    RunningProgram server = StartProgram(VBX_SERVER_PATH, On(data, database, { "--photos", folder.File("pictures"), "--listen", "127.0.0.1:0", "--threads", "2" }));
     std::string banner = ReadPipe(server.out, "\n");
     size_t at = banner.find("http://127.0.0.1:");
     ASSERT_NE(at, std::string::npos) << banner;

@@ -13,18 +13,21 @@
 #include <pugixml.hpp>
 #include <stdexcept>
 
-ServiceUnderTest::ServiceUnderTest(HttpLimits limits)
+ServiceUnderTest::ServiceUnderTest(HttpLimits limits, const TlsFiles& tls)
 {
     ServerOptions options;
     options.dataFolder = m_folder.File("data");
     options.photosFolder = m_folder.File("data/photos");
+    options.database = m_database.Address();
     std::string problem;
     auto instance = OpenServiceInstance(options, problem);
     if (instance.IsError())
         throw std::runtime_error("cannot open the service: " + problem);
     m_instance = instance.ReleaseValue();
     m_instance->settings.clock = [this] { return Now(); };
-    m_server = std::make_unique<ServiceServer>(*m_instance->database, *m_instance->photos, *m_instance->messages, m_instance->settings, limits);
+    m_server = std::make_unique<ServiceServer>(*m_instance->database, *m_instance->photos, *m_instance->messages, m_instance->settings, limits, tls);
+    if (!m_server->IsUsable())
+        throw std::runtime_error("cannot use the certificate " + tls.certificate);
     m_port = m_server->Bind("127.0.0.1", 0);
     if (m_port <= 0)
         throw std::runtime_error("cannot bind a loopback port");

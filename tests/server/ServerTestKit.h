@@ -1,9 +1,11 @@
 #pragma once
 
 // A running service for tests (in this process, on a loopback port, with a
-// clock the test moves) and a device's side of the protocol written from
+// clock the test moves, on the engine the test run is for) and a device's side of the protocol written from
 // the protocol's description: envelopes exactly as devices send them, and
 // answers read the way devices scan them.
+
+#include "TestDatabases.h"
 
 #include "support/TemporaryFolder.h"
 
@@ -26,12 +28,14 @@ struct TestAccount {
 
 class ServiceUnderTest {
 public:
-    explicit ServiceUnderTest(HttpLimits limits = HttpLimits { 4, 8u << 20 });
+    explicit ServiceUnderTest(HttpLimits limits = HttpLimits { 4, 8u << 20 }, const TlsFiles& tls = {});
     ~ServiceUnderTest();
 
     int Port() const { return m_port; }
     std::string Host() const { return "127.0.0.1:" + std::to_string(m_port); }
     std::string DataFolder() const { return m_folder.File("data"); }
+    // The --database address ("" for SQLite).
+    std::string DatabaseAddress() const { return m_database.Address(); }
     ServiceInstance& Instance() { return *m_instance; }
 
     // The service's clock: the real time plus an offset the test sets.
@@ -47,6 +51,7 @@ public:
 
 private:
     TemporaryFolder m_folder;
+    TestDatabase m_database;
     std::unique_ptr<ServiceInstance> m_instance;
     std::unique_ptr<ServiceServer> m_server;
     std::thread m_thread;
