@@ -7,6 +7,7 @@
 #include <optional>
 #include <sqlite3.h>
 #include <string>
+#include <unistd.h>
 #include <unordered_map>
 
 // One open handle with its prepared statements, which stay compiled for
@@ -26,7 +27,19 @@ struct SqliteConnection {
 namespace {
 
 // How long a writer waits for another writer before the request fails.
-constexpr int BusyTimeoutMilliseconds = 15000;
+constexpr int BusyTimeoutMicroseconds = 15'000'000;
+// How often a waiting writer looks again. SQLite's own timeout sleeps up to
+// 100 ms between looks, far longer than a request holds the lock, so that
+// under load the waiters would mostly sleep while the lock is free.
+constexpr int BusyPollMicroseconds = 1000;
+
+int WaitForTheLock(void*, int looks)
+{
+    if (looks >= BusyTimeoutMicroseconds / BusyPollMicroseconds)
+        return 0;
+    ::usleep(BusyPollMicroseconds);
+    return 1;
+}
 
 ErrorCode CodeFromSqlite(int result)
 {
@@ -254,7 +267,7 @@ ErrorOr<SqliteConnection*> SqliteDatabase::Acquire()
         SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
     if (result != SQLITE_OK)
         return ErrorOr<SqliteConnection*>(Report(*connection, result, m_path));
-    sqlite3_busy_timeout(connection->handle, BusyTimeoutMilliseconds);
+    sqlite3_busy_handler(connection->handle, WaitForTheLock, nullptr);
     for (const char* pragma : { "PRAGMA journal_mode=WAL", "PRAGMA synchronous=FULL", "PRAGMA foreign_keys=ON" }) {
         if (ErrorCode code = RunPlain(*connection, pragma); code != Error::Success)
             return ErrorOr<SqliteConnection*>(code);
