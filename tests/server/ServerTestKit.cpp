@@ -25,6 +25,7 @@ ServiceUnderTest::ServiceUnderTest(HttpLimits limits, const TlsFiles& tls)
         throw std::runtime_error("cannot open the service: " + problem);
     m_instance = instance.ReleaseValue();
     m_instance->settings.clock = [this] { return Now(); };
+    m_certificate = tls.certificate;
     m_server = std::make_unique<ServiceServer>(*m_instance->database, *m_instance->photos, *m_instance->messages, m_instance->settings, limits, tls);
     if (!m_server->IsUsable())
         throw std::runtime_error("cannot use the certificate " + tls.certificate);
@@ -74,7 +75,9 @@ int ServiceUnderTest::Admin(const std::vector<std::string>& words, std::string* 
 
 httplib::Client ServiceUnderTest::Client() const
 {
-    httplib::Client client("127.0.0.1", m_port);
+    httplib::Client client((m_certificate.empty() ? "http://" : "https://") + Host());
+    if (!m_certificate.empty())
+        client.set_ca_cert_path(m_certificate.c_str());
     client.set_read_timeout(30, 0);
     client.set_write_timeout(30, 0);
     return client;
@@ -214,7 +217,7 @@ std::vector<std::map<std::string, std::string>> Answer::Records(const std::strin
     return records;
 }
 
-Device::Device(ServiceUnderTest& service, std::optional<TestAccount> account)
+Device::Device(ServiceEndpoint& service, std::optional<TestAccount> account)
     : m_service(service)
     , m_account(std::move(account))
 {

@@ -26,20 +26,31 @@ struct TestAccount {
     std::string password;
 };
 
-class ServiceUnderTest {
+// Where a device finds a service: its host text, an HTTP client for it and
+// its clock.
+class ServiceEndpoint {
+public:
+    virtual ~ServiceEndpoint() = default;
+    virtual std::string Host() const = 0;
+    virtual httplib::Client Client() const = 0;
+    // The service's clock, which created times are made from.
+    virtual std::int64_t Now() const = 0;
+};
+
+class ServiceUnderTest final : public ServiceEndpoint {
 public:
     explicit ServiceUnderTest(HttpLimits limits = HttpLimits { 4, 8u << 20 }, const TlsFiles& tls = {});
     ~ServiceUnderTest();
 
     int Port() const { return m_port; }
-    std::string Host() const { return "127.0.0.1:" + std::to_string(m_port); }
+    std::string Host() const override { return "127.0.0.1:" + std::to_string(m_port); }
     std::string DataFolder() const { return m_folder.File("data"); }
     // The --database address ("" for SQLite).
     std::string DatabaseAddress() const { return m_database.Address(); }
     ServiceInstance& Instance() { return *m_instance; }
 
     // The service's clock: the real time plus an offset the test sets.
-    std::int64_t Now() const;
+    std::int64_t Now() const override;
     void AdvanceClock(std::int64_t seconds) { m_offset += seconds; }
 
     // An account made with the administration command.
@@ -47,10 +58,13 @@ public:
     // Runs an administration command; answers its exit status.
     int Admin(const std::vector<std::string>& words, std::string* output = nullptr);
 
-    httplib::Client Client() const;
+    // A client of the service; for HTTPS one that trusts the certificate
+    // made for it.
+    httplib::Client Client() const override;
 
 private:
     TemporaryFolder m_folder;
+    std::string m_certificate;
     TestDatabase m_database;
     std::unique_ptr<ServiceInstance> m_instance;
     std::unique_ptr<ServiceServer> m_server;
@@ -111,7 +125,7 @@ struct Answer {
 // A device talking to the service.
 class Device {
 public:
-    Device(ServiceUnderTest& service, std::optional<TestAccount> account);
+    Device(ServiceEndpoint& service, std::optional<TestAccount> account);
 
     // One request: the envelope of the action with the authentication
     // element (unless the action is "CreateAccount"), the blog (if any) and
@@ -132,10 +146,8 @@ public:
     Answer GetChanges(const std::string& blog, std::optional<std::string> since = {}, std::optional<int> limit = {},
         const std::string& viewPassword = "");
 
-    ServiceUnderTest& Service() { return m_service; }
-
 private:
-    ServiceUnderTest& m_service;
+    ServiceEndpoint& m_service;
     std::optional<TestAccount> m_account;
 };
 
