@@ -93,6 +93,13 @@ std::string UtcText(std::int64_t moment)
     return text;
 }
 
+std::string PathOf(const std::string& address)
+{
+    size_t host = address.find("://");
+    size_t slash = host == std::string::npos ? std::string::npos : address.find('/', host + 3);
+    return slash == std::string::npos ? "" : address.substr(slash);
+}
+
 std::string Base64(const std::string& bytes)
 {
     static const char alphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";

@@ -75,6 +75,8 @@ private:
 
 // "YYYY-MM-DDTHH:MM:SSZ" of a moment, as devices write created times.
 std::string UtcText(std::int64_t moment);
+// The path of an address the service gave ("http[s]://HOST/path").
+std::string PathOf(const std::string& address);
 std::string Base64(const std::string& bytes);
 // Base64 of SHA-1 over nonce, created and password.
 std::string DigestOf(const std::string& nonce, const std::string& created, const std::string& password);

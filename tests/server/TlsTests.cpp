@@ -16,12 +16,6 @@ bool StartsWith(const std::string& text, const std::string& start)
     return text.rfind(start, 0) == 0;
 }
 
-std::string PathOf(const std::string& address)
-{
-    size_t slash = address.find('/', address.find("://") + 3);
-    return slash == std::string::npos ? "" : address.substr(slash);
-}
-
 class HttpsService : public ::testing::Test {
 protected:
     TemporaryFolder folder;
