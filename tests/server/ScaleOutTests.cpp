@@ -3,16 +3,20 @@
 // folder, on PostgreSQL a schema): a request taken by one process is
 // refused by the others, ids never collide, photos written through one are
 // served whole by all, and a device following the changes through one
-// process misses nothing written through the others.
+// process misses nothing written through the others. And the script that
+// starts such a service on one machine.
 
 #include "ServerProcess.h"
 
 #include <atomic>
+#include <cstdlib>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <map>
 #include <mutex>
 #include <random>
 #include <set>
+#include <sys/stat.h>
 #include <thread>
 
 namespace {
@@ -185,4 +189,55 @@ TEST_F(ScaleOut, AFollowerThroughOneProcessMissesNothingWrittenThroughTheOthers)
         writer.join();
     follow();
     EXPECT_EQ(seenTitles, finalTitles) << "after " << reads << " reads of the feed";
+}
+
+namespace {
+
+// A service someone else started, at a loopback address.
+class StartedService final : public ServiceEndpoint {
+public:
+    explicit StartedService(std::string host)
+        : m_host(std::move(host))
+    {
+    }
+    std::string Host() const override { return m_host; }
+    httplib::Client Client() const override { return httplib::Client("http://" + m_host); }
+    std::int64_t Now() const override { return SystemClockSeconds(); }
+
+private:
+    std::string m_host;
+};
+
+}
+
+// scripts/scaled-service.sh, which load tests start the scaled service
+// with: processes on one PostgreSQL server, administered through it, and
+// all gone after it stops them.
+TEST(ScaledServiceScript, StartsProcessesOnOneDatabaseAndStopsThemAll)
+{
+    TemporaryFolder folder;
+    // Run as root, the database server runs as another user, who must
+    // reach its folder.
+    ::chmod(folder.Path().c_str(), 0755);
+    std::string dir = folder.File("service");
+    std::string script = std::string(VBX_SCRIPTS_DIR) + "/scaled-service.sh";
+    ::setenv("VBX_SERVER", VBX_SERVER_PATH, 1);
+    ProgramRun started = RunProgram(script, { "start", dir, "2", "--", "--threads", "2" });
+    ASSERT_EQ(started.status, 0) << started.out << started.err;
+    std::vector<std::string> hosts;
+    for (size_t at = started.out.find("service http://"); at != std::string::npos; at = started.out.find("service http://", at + 1))
+        hosts.push_back(started.out.substr(at + 15, started.out.find('\n', at) - at - 15));
+    ASSERT_EQ(hosts.size(), 2u) << started.out;
+
+    EXPECT_EQ(RunProgram(script, { "admin", dir, "create-user", Ann.email, Ann.password }).status, 0);
+    StartedService first(hosts[0]), second(hosts[1]);
+    Device(first, Ann).CreateBlog("garden");
+    Answer user = Device(second, Ann).Send("GU", std::nullopt, "");
+    EXPECT_EQ(user.Records("SU").size(), 1u) << user.body;
+
+    ProgramRun stopped = RunProgram(script, { "stop", dir });
+    EXPECT_EQ(stopped.status, 0) << stopped.err;
+    EXPECT_FALSE(std::filesystem::exists(dir));
+    for (const std::string& host : hosts)
+        EXPECT_FALSE(httplib::Client("http://" + host).Get("/")) << host << " still answers";
 }
