@@ -18,8 +18,9 @@ if(VBX_FUZZ)
     add_compile_definitions(VBX_NO_TARGET_CLONES)
 endif()
 
+# A sanitizer report ends the program, so that a test sees it as a failure.
 if(VBX_SANITIZE)
-    add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer)
+    add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
     add_link_options(-fsanitize=address,undefined)
 endif()
 

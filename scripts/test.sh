@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test, the
 # reference service's on SQLite and on a PostgreSQL server started for them
-# (scripts/test-postgres.sh; stopped again however the tests end). With
-# VBX_TEST_POSTGRES_URL set, that server is used instead.
+# (scripts/test-postgres.sh; stopped again however the tests end; with
+# VBX_TEST_POSTGRES_URL set, that server is used instead); then builds the
+# parsers once more with AddressSanitizer and UndefinedBehaviorSanitizer
+# (in BUILD_DIR-sanitize) and replays every fuzz corpus under them.
 #   scripts/test.sh [BUILD_DIR]    (default: build)
 set -euo pipefail
 
 top=$(cd "$(dirname "$0")/.." && pwd)
-build=${1:-"$top/build"}
+build=$(realpath -m "${1:-$top/build}")
 
 "$top/scripts/setup-deps.sh"
 
@@ -25,3 +27,17 @@ fi
 cd "$build"
 # The summary is the last lines ctest prints; failures are listed there too.
 ctest --output-on-failure --parallel 2 --timeout 300
+if [[ -n "${postgres:-}" ]]; then
+    "$top/scripts/test-postgres.sh" stop "$postgres"
+    trap - EXIT
+fi
+
+# The parsers under the sanitizers: the decoder, the store and user file
+# loaders, the registry parser and the response scanner, through the replay
+# of every kept fuzz input with its outcome checked. Only that program and
+# the libraries it needs are built a second time.
+sanitized="$build-sanitize"
+cmake -S "$top" -B "$sanitized" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVBX_WERROR=ON -DVBX_SANITIZE=ON -DVBX_BUILD_BENCH=OFF >/dev/null
+cmake --build "$sanitized" --parallel 2 --target vbx_corpus_replay_tests
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    "$sanitized/tests/fuzz/vbx_corpus_replay_tests" --gtest_brief=1

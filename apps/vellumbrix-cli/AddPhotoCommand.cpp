@@ -3,7 +3,9 @@
 
 #include "app/ErrorTable.h"
 #include "app/Messages.h"
+#include "imaging/JpegDecoder.h"
 #include "imaging/JpegImage.h"
+#include "platform/DeviceFolders.h"
 #include "platform/File.h"
 #include "platform/FileSystem.h"
 #include "platform/Path.h"
@@ -18,16 +20,25 @@ static constexpr StringId kUnfiledName = 166;
 // all (a start-of-image marker); one the decoder cannot handle still can.
 static int CheckPhotoFile(const std::string& path)
 {
-    if (!IsRegularFile(path))
-        return Failure("add-photo: " + path + ": no such file");
     auto file = File::Open(path, File::Mode::Read);
     if (file.IsError())
-        return Failure("add-photo: " + path + ": cannot be read (system error " + std::to_string(file.GetError()) + ")");
+        return Failure("add-photo: " + path + ": " + SystemErrorText(file.GetError()));
     JpegImage image(*file);
     JpegInfo info;
     if (image.ReadInfo(info) == Error::JpegInvalid)
         return Failure("add-photo: " + path + ": " + ErrorText(Error::InvalidJpegPhoto));
     return ExitSuccess;
+}
+
+// Why a new entry got no thumbnail: the photo, or the temporary folder
+// through which the thumbnail is written.
+static std::string WhyNoThumbnail(ErrorCode error)
+{
+    if (IsJpegDecoderError(error))
+        return "the photo cannot be decoded (" + ErrorText(error) + ")";
+    if (error == Error::BitmapAllocationFailed || error == Error::NotEnoughMemory || error == Error::OutOfMemory)
+        return "there is not enough memory to make its thumbnail";
+    return "the temporary folder " + DeviceFolders::Current().TemporaryFolder() + " cannot be used: " + SystemErrorText(error);
 }
 
 // The category a --category NAME names: a category of the blog, or
@@ -86,7 +97,7 @@ int RunAddPhotoCommand(CliArguments& arguments)
         if (entry.IsError())
             return Failure("add-photo: " + path + ": " + ErrorText(entry.GetError()) + "; nothing was added");
         if ((*entry)->GetThumbnailSize() == 0)
-            std::cerr << "add-photo: " << path << ": the photo cannot be decoded; its entry has no thumbnail\n";
+            std::cerr << "add-photo: " << path << ": " << WhyNoThumbnail((*entry)->GetThumbnailError()) << "; its entry has no thumbnail\n";
         if (title)
             (*entry)->SetTitle(*title);
         if (caption)

@@ -17,6 +17,10 @@ static int ReportLoadFailure(const std::string& path, bool found, const std::opt
 {
     if (!found)
         return Failure(path + ": no such file");
+    // A folder, a FIFO, a file without read permission: no damage, and not
+    // to be called so.
+    if (damage && damage->kind == ArchiveDamage::Kind::CannotOpen)
+        return Failure(path + ": " + SystemErrorText(damage->error));
     if (damage)
         return Failure(path + " is damaged: " + damage->Describe());
     return Failure(path + " could not be read");

@@ -6,10 +6,23 @@
 #include <charconv>
 #include <iostream>
 
+std::unique_ptr<CWinBlogUser> LoadDeviceUser(std::string_view command)
+{
+    auto user = std::make_unique<CWinBlogUser>();
+    user->Load();
+    if (ErrorCode error = user->GetLoadError()) {
+        const auto& damage = user->GetLoadDamage();
+        std::string why = damage && damage->kind != ArchiveDamage::Kind::CannotOpen ? "is damaged: " + damage->Describe()
+                                                                                    : "cannot be read: " + SystemErrorText(error);
+        std::cerr << "vellumbrix-cli " << command << ": the user file " << user->GetFilePath() << " " << why
+                  << "; the account is taken as far as it could be read\n";
+    }
+    return user;
+}
+
 std::optional<DeviceBlogs> OpenDeviceBlog(std::string_view command, std::string_view urlName, BlogUse use, int& status)
 {
-    DeviceBlogs blogs { std::make_unique<CWinBlogUser>(), nullptr };
-    blogs.user->Load();
+    DeviceBlogs blogs { LoadDeviceUser(command), nullptr };
     blogs.store = blogs.user->FindBlog(urlName);
     if (!blogs.store) {
         status = Failure(std::string(command) + ": there is no blog '" + std::string(urlName) + "' on the device (see vellumbrix-cli blogs)");
@@ -28,7 +41,7 @@ int SaveStore(CWinBlogStorage& store)
 {
     // A failed save has shown message 6002 already.
     if (ErrorCode error = store.Save())
-        return Failure(store.GetFilePath() + " could not be saved (system error " + std::to_string(error) + "); the old file is unchanged");
+        return Failure(store.GetFilePath() + " could not be saved: " + SystemErrorText(error) + "; the old file is unchanged");
     return ExitSuccess;
 }
 

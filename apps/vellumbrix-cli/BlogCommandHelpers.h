@@ -26,6 +26,11 @@ enum class BlogUse {
     Remove,
 };
 
+// Loads the device's user record and its blogs, as the program does at
+// start. A user file that cannot be read counts as no account yet (or the
+// account as far as it could be read), and the command says so on stderr.
+std::unique_ptr<CWinBlogUser> LoadDeviceUser(std::string_view command);
+
 // Loads the user record and its blogs and finds the blog (URL name, any
 // case). Reports a failure on stderr and sets `status` when there is none.
 std::optional<DeviceBlogs> OpenDeviceBlog(std::string_view command, std::string_view urlName, BlogUse use, int& status);

@@ -10,10 +10,9 @@ int RunBlogsCommand(CliArguments& arguments)
     if (!positional.empty())
         return UsageError("blogs", "takes no arguments");
 
-    CWinBlogUser user;
-    user.Load();
+    auto user = LoadDeviceUser("blogs");
     auto list = nlohmann::ordered_json::array();
-    for (auto& store : user.GetBlogList()) {
+    for (auto& store : user->GetBlogList()) {
         const CBlogInfo& blog = store->GetBlogInfo();
         size_t pending = 0;
         for (auto& entry : store->GetEntries())

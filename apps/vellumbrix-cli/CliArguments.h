@@ -21,6 +21,9 @@ public:
     // Takes "--name".
     bool TakeFlag(const std::string& name);
 
+    // Whether anything is left once the options taken so far are out.
+    bool HasAny() const { return !m_arguments.empty(); }
+
     // The remaining arguments; an unknown "--option" among them is an error.
     const std::vector<std::string>& Positional();
     const std::string& Error() const { return m_error; }

@@ -13,13 +13,22 @@ enum ExitStatus {
     ExitUsage = 2,   // the command line was wrong
 };
 
+// How a command uses the device (its folders and preferences). Commands
+// that use it get the program's start-up first (the registry key chain is
+// made); a sandbox folder that is missing is made only for commands that
+// write, while commands that only read refuse to start without it.
+enum class DeviceUse {
+    None,
+    Reads,
+    Writes,
+    WritesWithArguments, // reads when given no arguments, writes otherwise
+};
+
 struct CliCommand {
     std::string_view name;
     std::string_view usage; // the arguments, as shown by "help"
     std::string_view summary;
-    // Commands that work on the device (its folders and preferences) get
-    // the program's start-up first: the registry key chain is made.
-    bool usesDevice;
+    DeviceUse device;
     int (*run)(CliArguments& arguments);
 };
 

@@ -20,22 +20,22 @@ int RunResaveCommand(CliArguments&);
 int RunThumbnailCommand(CliArguments&);
 
 static const CliCommand kCommands[] = {
-    { "add-photo", "BLOG FILE... [--title T] [--caption C] [--category NAME]", "add photos to a blog as new pending entries", true, RunAddPhotoCommand },
-    { "blogs", "", "the blogs on the device", true, RunBlogsCommand },
-    { "categories", "BLOG", "the categories of a blog", true, RunCategoriesCommand },
-    { "decode", "FILE [--scale 0-3] [--exif-thumbnail] --out OUT.ppm", "decode a JPEG (or its EXIF thumbnail) at 1/2^scale into a PPM file", false, RunDecodeCommand },
-    { "delete-entry", "BLOG INDEX [--on-web] [--delete-photo]", "delete an entry (hide it on the device, or queue its deletion on the web)", true, RunDeleteEntryCommand },
-    { "entries", "BLOG [--status N] [--category ID]", "the entries a blog shows, with their indexes", true, RunEntriesCommand },
-    { "error", "CODE", "the message text that the error table gives for a code", false, RunErrorCommand },
-    { "inspect", "FILE", "a blog store file (.vxl) or user file (.vxu) as JSON", false, RunInspectCommand },
-    { "jpeg-info", "FILE", "size, EXIF thumbnail, date taken and description of a JPEG", false, RunJpegInfoCommand },
-    { "new-category", "BLOG NAME", "add a category to a blog", true, RunNewCategoryCommand },
-    { "prefs", "[NAME VALUE]", "list every preference, or write one", true, RunPrefsCommand },
-    { "purge-photos", "BLOG", "delete the photos of the entries a blog shows, keeping the thumbnails", true, RunPurgePhotosCommand },
-    { "remove-blog", "BLOG [--delete-photos]", "remove a blog from the device (it stays on the web)", true, RunRemoveBlogCommand },
-    { "render", "FILE --size WxH [--flags HEX] --out OUT.ppm", "fit a JPEG into a WxH rectangle with the load flags, as the views do", false, RunRenderCommand },
-    { "resave", "FILE", "load a blog store or user file and save it back", false, RunResaveCommand },
-    { "thumbnail", "FILE OUT.jpg", "make the 96 x 96 entry thumbnail of a photo", false, RunThumbnailCommand },
+    { "add-photo", "BLOG FILE... [--title T] [--caption C] [--category NAME]", "add photos to a blog as new pending entries", DeviceUse::Writes, RunAddPhotoCommand },
+    { "blogs", "", "the blogs on the device", DeviceUse::Reads, RunBlogsCommand },
+    { "categories", "BLOG", "the categories of a blog", DeviceUse::Reads, RunCategoriesCommand },
+    { "decode", "FILE [--scale 0-3] [--exif-thumbnail] --out OUT.ppm", "decode a JPEG (or its EXIF thumbnail) at 1/2^scale into a PPM file", DeviceUse::None, RunDecodeCommand },
+    { "delete-entry", "BLOG INDEX [--on-web] [--delete-photo]", "delete an entry (hide it on the device, or queue its deletion on the web)", DeviceUse::Writes, RunDeleteEntryCommand },
+    { "entries", "BLOG [--status N] [--category ID]", "the entries a blog shows, with their indexes", DeviceUse::Reads, RunEntriesCommand },
+    { "error", "CODE", "the message text that the error table gives for a code", DeviceUse::None, RunErrorCommand },
+    { "inspect", "FILE", "a blog store file (.vxl) or user file (.vxu) as JSON", DeviceUse::None, RunInspectCommand },
+    { "jpeg-info", "FILE", "size, EXIF thumbnail, date taken and description of a JPEG", DeviceUse::None, RunJpegInfoCommand },
+    { "new-category", "BLOG NAME", "add a category to a blog", DeviceUse::Writes, RunNewCategoryCommand },
+    { "prefs", "[NAME VALUE]", "list every preference, or write one", DeviceUse::WritesWithArguments, RunPrefsCommand },
+    { "purge-photos", "BLOG", "delete the photos of the entries a blog shows, keeping the thumbnails", DeviceUse::Writes, RunPurgePhotosCommand },
+    { "remove-blog", "BLOG [--delete-photos]", "remove a blog from the device (it stays on the web)", DeviceUse::Writes, RunRemoveBlogCommand },
+    { "render", "FILE --size WxH [--flags HEX] --out OUT.ppm", "fit a JPEG into a WxH rectangle with the load flags, as the views do", DeviceUse::None, RunRenderCommand },
+    { "resave", "FILE", "load a blog store or user file and save it back", DeviceUse::None, RunResaveCommand },
+    { "thumbnail", "FILE OUT.jpg", "make the 96 x 96 entry thumbnail of a photo", DeviceUse::None, RunThumbnailCommand },
 };
 
 std::span<const CliCommand> AllCommands()

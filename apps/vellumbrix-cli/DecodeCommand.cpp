@@ -3,7 +3,6 @@
 #include "PpmFile.h"
 
 #include "imaging/JpegImage.h"
-#include "platform/File.h"
 
 #include <iostream>
 #include <nlohmann/json.hpp>
@@ -28,9 +27,10 @@ int RunDecodeCommand(CliArguments& arguments)
         scale = (*scaleText)[0] - '0';
     }
 
-    auto file = File::Open(positional[0], File::Mode::Read);
-    if (file.IsError())
-        return Failure("can't open " + positional[0] + " (" + CodeText(file.GetError()) + ")");
+    int status = ExitSuccess;
+    auto file = OpenPictureFile(positional[0], status);
+    if (!file)
+        return status;
     JpegImage image(*file);
     auto bitmap = image.Decode(scale, thumbnail);
     if (bitmap.IsError())

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "platform/ErrorCode.h"
+#include "platform/File.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 // A code as the imaging commands show it: signed, so that the decoder's
@@ -16,3 +18,8 @@ inline std::string CodeText(ErrorCode code)
 {
     return "error " + std::to_string(SignedCode(code));
 }
+
+// Opens a picture file for reading; a file that cannot be opened (missing,
+// a folder, a FIFO...) is reported on stderr with the reason, and `status`
+// is set to the exit status.
+std::optional<File> OpenPictureFile(const std::string& path, int& status);

@@ -2,12 +2,12 @@
 #include "ImagingCommandHelpers.h"
 
 #include "imaging/JpegImage.h"
-#include "platform/File.h"
 
 #include <iostream>
 #include <nlohmann/json.hpp>
 
-// vellumbrix-cli jpeg-info FILE
+// vellumbrix-cli jpeg-info FILE: exits 1 for any non-zero result, with the
+// JSON on stdout all the same.
 int RunJpegInfoCommand(CliArguments& arguments)
 {
     auto& positional = arguments.Positional();
@@ -15,9 +15,10 @@ int RunJpegInfoCommand(CliArguments& arguments)
         return UsageError("jpeg-info", arguments.Error());
     if (positional.size() != 1)
         return UsageError("jpeg-info", "give one JPEG file");
-    auto file = File::Open(positional[0], File::Mode::Read);
-    if (file.IsError())
-        return Failure("can't open " + positional[0] + " (" + CodeText(file.GetError()) + ")");
+    int status = ExitSuccess;
+    auto file = OpenPictureFile(positional[0], status);
+    if (!file)
+        return status;
 
     JpegImage image(*file);
     JpegInfo info;
@@ -32,5 +33,6 @@ int RunJpegInfoCommand(CliArguments& arguments)
     };
     // EXIF texts are whatever the camera wrote; keep invalid UTF-8 printable.
     std::cout << json.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << "\n";
-    return ExitSuccess;
+    // The JSON says why; the status lets a script tell without reading it.
+    return result ? ExitFailure : ExitSuccess;
 }

@@ -5,18 +5,18 @@
 #include <iostream>
 #include <nlohmann/json.hpp>
 
-static nlohmann::ordered_json PreferenceJson(const PreferenceDescriptor& preference)
+static nlohmann::ordered_json PreferenceJson(const Preference& preference)
 {
     bool isDefault = false;
     std::string text = PreferenceText(preference, &isDefault);
     nlohmann::ordered_json value;
-    if (preference.kind == "dword")
+    if (preference.kind == Preference::Kind::DWord)
         value = std::stoul(text);
-    else if (preference.kind == "font" && isDefault)
+    else if (preference.kind == Preference::Kind::Font && isDefault)
         value = nullptr;
     else
         value = text;
-    return { { "name", preference.name }, { "type", preference.kind }, { "value", value }, { "default", isDefault } };
+    return { { "name", PreferenceName(preference) }, { "type", PreferenceKindName(preference) }, { "value", value }, { "default", isDefault } };
 }
 
 // vellumbrix-cli prefs [NAME VALUE]
@@ -35,11 +35,15 @@ int RunPrefsCommand(CliArguments& arguments)
     if (positional.size() != 2)
         return UsageError("prefs", "give a preference name and its new value, or nothing");
 
-    const PreferenceDescriptor* preference = FindPreference(positional[0]);
+    const Preference* preference = FindPreference(positional[0]);
     if (!preference)
         return UsageError("prefs", "there is no preference named '" + positional[0] + "'");
-    if (!preference->write(positional[1]))
-        return Failure("could not set \"" + std::string(preference->name) + "\" to '" + positional[1] + "'");
+    std::string name = PreferenceName(*preference);
+    ErrorCode error = WritePreferenceText(*preference, positional[1]);
+    if (error == Error::InvalidParameter)
+        return Failure("\"" + name + "\" cannot be set to '" + positional[1] + "': it takes " + std::string(PreferenceKindName(*preference) == "dword" ? "a whole number from 0 to 4294967295" : "a face name, then optionally \",height,weight\""));
+    if (error)
+        return Failure("could not set \"" + name + "\": " + SystemErrorText(error));
     std::cout << PreferenceJson(*preference).dump(2) << "\n";
     return ExitSuccess;
 }

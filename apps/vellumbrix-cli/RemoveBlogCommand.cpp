@@ -28,7 +28,7 @@ int RunRemoveBlogCommand(CliArguments& arguments)
     std::string urlName = blogs->store->GetBlogInfo().GetUrlName();
     std::string file = blogs->store->GetFilePath();
     if (ErrorCode error = blogs->user->RemoveBlog(blogs->store, deletePhotos))
-        return Failure("remove-blog: " + file + " could not be deleted (system error " + std::to_string(error) + "); the blog stays");
+        return Failure("remove-blog: " + file + " could not be deleted: " + SystemErrorText(error) + "; the blog stays");
     PrintJson({ { "url_name", urlName }, { "file", file }, { "photos_deleted", deletePhotos } });
     return ExitSuccess;
 }

@@ -3,7 +3,6 @@
 #include "PpmFile.h"
 
 #include "imaging/JpegImage.h"
-#include "platform/File.h"
 
 #include <charconv>
 #include <iostream>
@@ -51,9 +50,10 @@ int RunRenderCommand(CliArguments& arguments)
     if (!out)
         return UsageError("render", "--out is required");
 
-    auto file = File::Open(positional[0], File::Mode::Read);
-    if (file.IsError())
-        return Failure("can't open " + positional[0] + " (" + CodeText(file.GetError()) + ")");
+    int status = ExitSuccess;
+    auto file = OpenPictureFile(positional[0], status);
+    if (!file)
+        return status;
     JpegImage image(*file);
     Rect rect { 0, 0, width, height };
     Dib bitmap;

@@ -11,7 +11,7 @@ static int SaveBack(Record& record, const std::string& path, std::uint32_t forma
 {
     // A failed save has already shown message 6002.
     if (ErrorCode error = record.Save())
-        return Failure(path + " could not be saved (system error " + std::to_string(error) + "); the old file is unchanged");
+        return Failure(path + " could not be saved: " + SystemErrorText(error) + "; the old file is unchanged");
     auto size = FileSizeOf(path);
     nlohmann::ordered_json json {
         { "file", path },

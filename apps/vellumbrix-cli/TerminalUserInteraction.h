@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/BlogPrompts.h"
 #include "platform/UserInteraction.h"
 
 #include <optional>
@@ -7,7 +8,9 @@
 // Questions are asked on the terminal when there is one; otherwise --yes or
 // --no answers them, and without either every question is answered No, so
 // that nothing is ever deleted unasked. Messages go to stderr.
-class TerminalUserInteraction : public UserInteraction {
+class TerminalUserInteraction
+    : public UserInteraction
+    , public BlogPrompts {
 public:
     explicit TerminalUserInteraction(std::optional<bool> presetAnswer)
         : m_presetAnswer(presetAnswer)

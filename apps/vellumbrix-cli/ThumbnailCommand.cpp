@@ -3,7 +3,6 @@
 
 #include "imaging/EntryThumbnail.h"
 #include "imaging/SaveDibAsJpeg.h"
-#include "platform/File.h"
 
 #include <iostream>
 #include <nlohmann/json.hpp>
@@ -16,9 +15,10 @@ int RunThumbnailCommand(CliArguments& arguments)
         return UsageError("thumbnail", arguments.Error());
     if (positional.size() != 2)
         return UsageError("thumbnail", "give the photo and the thumbnail file to write");
-    auto file = File::Open(positional[0], File::Mode::Read);
-    if (file.IsError())
-        return Failure("can't open " + positional[0] + " (" + CodeText(file.GetError()) + ")");
+    int status = ExitSuccess;
+    auto file = OpenPictureFile(positional[0], status);
+    if (!file)
+        return status;
     auto bitmap = MakeEntryThumbnail(*file);
     if (bitmap.IsError())
         return Failure("can't make a thumbnail of " + positional[0] + " (" + CodeText(bitmap.GetError()) + ")");

@@ -6,6 +6,7 @@
 
 #include "app/StartUp.h"
 #include "platform/DeviceFolders.h"
+#include "platform/FileSystem.h"
 
 #include <iostream>
 #include <string>
@@ -19,6 +20,29 @@ static void PrintHelp(std::ostream& out)
            "commands:\n";
     for (auto& command : AllCommands())
         out << "  " << command.name << " " << command.usage << "\n      " << command.summary << "\n";
+}
+
+// The sandbox named by --home (or VELLUMBRIX_HOME) must be a folder. One
+// that does not exist yet is made for a command that writes, which says so;
+// a command that only reads refuses to start, rather than leave an empty
+// device behind (the user record makes its data folder as soon as it is
+// constructed).
+static int PrepareDevice(const CliCommand& command, bool writes)
+{
+    const auto& home = DeviceFolders::Current().SandboxHome();
+    if (home && !IsDirectory(*home)) {
+        if (PathExists(*home))
+            return UsageError(command, "the device folder " + *home + " is not a folder");
+        if (!writes)
+            return Failure(std::string(command.name) + ": there is no device folder " + *home);
+        if (ErrorCode error = CreateFolderWithParents(*home))
+            return Failure(std::string(command.name) + ": the device folder " + *home + " cannot be made: " + SystemErrorText(error));
+        std::cerr << "vellumbrix-cli: made the device folder " << *home << "\n";
+    }
+    // A key chain that cannot be made shows up as the failure of whatever
+    // the command then writes, with its reason.
+    (void)CreatePreferenceKeyChain();
+    return ExitSuccess;
 }
 
 static const CliCommand* FindCommand(std::string_view name)
@@ -66,18 +90,33 @@ int main(int argc, char** argv)
         return UsageError(*command, arguments.Error());
     if (yes && no)
         return UsageError(*command, "--yes and --no exclude each other");
-    if (home)
+    if (home) {
+        // An empty name would be the current folder.
+        if (home->empty())
+            return UsageError(*command, "--home needs a folder");
+        if (PathExists(*home) && !IsDirectory(*home))
+            return UsageError(*command, "--home " + *home + " is not a folder");
         DeviceFolders::Use(DeviceFolders::ForSandbox(*home));
+    }
+    bool hasArguments = arguments.HasAny();
 
     std::optional<bool> presetAnswer;
     if (yes || no)
         presetAnswer = yes;
     TerminalUserInteraction interaction(presetAnswer);
     UserInteraction::Use(&interaction);
+    BlogPrompts::Use(&interaction);
 
-    if (command->usesDevice)
-        CreatePreferenceKeyChain();
+    if (command->device != DeviceUse::None) {
+        bool writes = command->device == DeviceUse::Writes || (command->device == DeviceUse::WritesWithArguments && hasArguments);
+        if (int status = PrepareDevice(*command, writes)) {
+            UserInteraction::Use(nullptr);
+            BlogPrompts::Use(nullptr);
+            return status;
+        }
+    }
     int status = command->run(arguments);
     UserInteraction::Use(nullptr);
+    BlogPrompts::Use(nullptr);
     return status;
 }

@@ -1,7 +1,6 @@
 #include "app/PreferenceList.h"
 
 #include "app/CRegistry.h"
-#include "app/Preferences.h"
 #include "platform/CodePage.h"
 #include "platform/Path.h"
 #include "platform/RegistryHive.h"
@@ -11,7 +10,8 @@
 
 namespace {
 
-bool ParseNumber(std::string_view text, std::uint32_t& value)
+template<typename Number>
+bool ParseNumber(std::string_view text, Number& value)
 {
     if (text.empty())
         return false;
@@ -19,59 +19,19 @@ bool ParseNumber(std::string_view text, std::uint32_t& value)
     return error == std::errc() && end == text.data() + text.size();
 }
 
-bool ParseSigned(std::string_view text, std::int32_t& value)
-{
-    if (text.empty())
-        return false;
-    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return error == std::errc() && end == text.data() + text.size();
-}
-
-// Whether the named value is actually stored (rather than defaulted).
-bool IsStored(std::u16string_view name)
+// Whether the value is actually stored (rather than defaulted).
+bool IsStored(const Preference& preference)
 {
     CRegistry key(RegistryRoot::CurrentUser, std::u16string(kPreferencesKey));
-    return key.Open() && key.GetValueSize(name) > 0;
+    return key.Open() && key.GetValueSize(preference.name) > 0;
 }
 
-template<std::uint32_t (*Reader)(), const char16_t* Name>
-std::optional<std::string> ReadStoredNumber()
+std::string FontText(const LogicalFont& font)
 {
-    if (!IsStored(Name))
-        return std::nullopt;
-    return std::to_string(Reader());
+    return Utf16ToUtf8(font.faceName) + "," + std::to_string(font.height) + "," + std::to_string(font.weight);
 }
 
-template<bool (*Writer)(std::uint32_t)>
-bool WriteNumberText(std::string_view text)
-{
-    std::uint32_t value = 0;
-    return ParseNumber(text, value) && Writer(value);
-}
-
-template<std::u16string (*Reader)(), const char16_t* Name>
-std::optional<std::string> ReadStoredText()
-{
-    if (!IsStored(Name))
-        return std::nullopt;
-    return Utf16ToUtf8(Reader());
-}
-
-template<bool (*Writer)(std::u16string_view)>
-bool WriteTextText(std::string_view text)
-{
-    return Writer(Utf8ToUtf16(text));
-}
-
-std::optional<std::string> ReadFontText()
-{
-    auto font = ReadMainViewFont();
-    if (!font)
-        return std::nullopt;
-    return Utf16ToUtf8(font->faceName) + "," + std::to_string(font->height) + "," + std::to_string(font->weight);
-}
-
-bool WriteFontText(std::string_view text)
+std::optional<LogicalFont> ParseFont(std::string_view text)
 {
     std::vector<std::string_view> parts;
     size_t start = 0;
@@ -85,57 +45,96 @@ bool WriteFontText(std::string_view text)
     LogicalFont font;
     font.faceName = Utf8ToUtf16(parts[0]);
     if (font.faceName.empty() || font.faceName.size() > 31 || parts.size() > 3)
-        return false;
-    if (parts.size() > 1 && !ParseSigned(parts[1], font.height))
-        return false;
-    if (parts.size() > 2 && !ParseSigned(parts[2], font.weight))
-        return false;
-    return WriteMainViewFont(font);
+        return std::nullopt;
+    if (parts.size() > 1 && !ParseNumber(parts[1], font.height))
+        return std::nullopt;
+    if (parts.size() > 2 && !ParseNumber(parts[2], font.weight))
+        return std::nullopt;
+    return font;
 }
 
-constexpr char16_t kShowEditDialog[] = u"Show Edit Dialog";
-constexpr char16_t kStayInCamera[] = u"Stay In Camera";
-constexpr char16_t kCurrentlyViewedBlog[] = u"Currently Viewed Blog";
-constexpr char16_t kDownloadPhotoSize[] = u"Download Photo Size";
-constexpr char16_t kLastRemoteBlog[] = u"Last Remote Blog";
-constexpr char16_t kLastMessageCheck[] = u"Last message check";
-constexpr char16_t kLastIgnoredVersion[] = u"Last ignored version";
-constexpr char16_t kLastMessageNumber[] = u"Last Message Number";
-constexpr char16_t kServiceHost[] = u"Service Host";
-
-const PreferenceDescriptor kPreferences[] = {
-    { "Show Edit Dialog", "dword", "1", ReadStoredNumber<ReadShowEditDialog, kShowEditDialog>, WriteNumberText<WriteShowEditDialog> },
-    { "Stay In Camera", "dword", "0", ReadStoredNumber<ReadStayInCamera, kStayInCamera>, WriteNumberText<WriteStayInCamera> },
-    { "Main View Font", "font", "", ReadFontText, WriteFontText },
-    { "Currently Viewed Blog", "string", "", ReadStoredText<ReadCurrentlyViewedBlog, kCurrentlyViewedBlog>, WriteTextText<WriteCurrentlyViewedBlog> },
-    { "Download Photo Size", "dword", "5", ReadStoredNumber<ReadDownloadPhotoSize, kDownloadPhotoSize>, WriteNumberText<WriteDownloadPhotoSize> },
-    { "Last Remote Blog", "string", "", ReadStoredText<ReadLastRemoteBlog, kLastRemoteBlog>, WriteTextText<WriteLastRemoteBlog> },
-    { "Last message check", "dword", "0", ReadStoredNumber<ReadLastMessageCheck, kLastMessageCheck>, WriteNumberText<WriteLastMessageCheck> },
-    { "Last ignored version", "string", "1.0", ReadStoredText<ReadLastIgnoredVersion, kLastIgnoredVersion>, WriteTextText<WriteLastIgnoredVersion> },
-    { "Last Message Number", "dword", "0", ReadStoredNumber<ReadLastMessageNumber, kLastMessageNumber>, WriteNumberText<WriteLastMessageNumber> },
-    { "Service Host", "string", "127.0.0.1:8080", ReadStoredText<ReadServiceHost, kServiceHost>, WriteTextText<WriteServiceHost> },
-};
-
-}
-
-std::span<const PreferenceDescriptor> AllPreferences()
+// The registry's reason for a write that failed: a missing key fails
+// before the hive is asked, and then the failure that kept the key from
+// being made (at start-up) is the reason.
+ErrorCode WriteFailure()
 {
-    return kPreferences;
+    ErrorCode error = RegistryHive::CurrentUser().LastWriteError();
+    return error ? error : Error::FileNotFound;
 }
 
-const PreferenceDescriptor* FindPreference(std::string_view name)
+}
+
+std::string PreferenceName(const Preference& preference)
 {
-    for (auto& preference : kPreferences) {
-        if (EqualsIgnoringCase(preference.name, name))
+    return Utf16ToUtf8(preference.name);
+}
+
+std::string_view PreferenceKindName(const Preference& preference)
+{
+    switch (preference.kind) {
+    case Preference::Kind::DWord:
+        return "dword";
+    case Preference::Kind::String:
+        return "string";
+    case Preference::Kind::Font:
+        return "font";
+    }
+    return "binary";
+}
+
+const Preference* FindPreference(std::string_view name)
+{
+    for (auto& preference : AllPreferences()) {
+        if (EqualsIgnoringCase(PreferenceName(preference), name))
             return &preference;
     }
     return nullptr;
 }
 
-std::string PreferenceText(const PreferenceDescriptor& preference, bool* isDefault)
+std::string PreferenceText(const Preference& preference, bool* isDefault)
 {
-    auto stored = preference.read();
+    constexpr auto root = RegistryRoot::CurrentUser;
+    bool stored = IsStored(preference);
     if (isDefault)
-        *isDefault = !stored.has_value();
-    return stored ? *stored : std::string(preference.defaultText);
+        *isDefault = !stored;
+    switch (preference.kind) {
+    case Preference::Kind::DWord:
+        return std::to_string(CRegistry::ReadDWORD(root, kPreferencesKey, preference.name, preference.defaultNumber));
+    case Preference::Kind::String:
+        return Utf16ToUtf8(CRegistry::ReadString(root, kPreferencesKey, preference.name, preference.defaultText));
+    case Preference::Kind::Font: {
+        // Stored but not exactly one record counts as no font at all.
+        auto font = ReadMainViewFont();
+        if (isDefault)
+            *isDefault = !font;
+        return font ? FontText(*font) : std::string();
+    }
+    }
+    return {};
+}
+
+ErrorCode WritePreferenceText(const Preference& preference, std::string_view text)
+{
+    constexpr auto root = RegistryRoot::CurrentUser;
+    bool written = false;
+    switch (preference.kind) {
+    case Preference::Kind::DWord: {
+        std::uint32_t value = 0;
+        if (!ParseNumber(text, value))
+            return Error::InvalidParameter;
+        written = CRegistry::WriteDWORD(root, kPreferencesKey, preference.name, value);
+        break;
+    }
+    case Preference::Kind::String:
+        written = CRegistry::WriteString(root, kPreferencesKey, preference.name, Utf8ToUtf16(text));
+        break;
+    case Preference::Kind::Font: {
+        auto font = ParseFont(text);
+        if (!font)
+            return Error::InvalidParameter;
+        written = WriteMainViewFont(*font);
+        break;
+    }
+    }
+    return written ? Error::Success : WriteFailure();
 }

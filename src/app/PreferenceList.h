@@ -1,23 +1,28 @@
 #pragma once
 
-#include <optional>
-#include <span>
+#include "app/Preferences.h"
+#include "platform/ErrorCode.h"
+
 #include <string>
 #include <string_view>
 
-// Every preference by its registry name, for tools that list and set them
-// generically (the command-line program). Values travel as text: numbers in
-// decimal, texts as they are, the font as "Face name,height,weight".
-struct PreferenceDescriptor {
-    std::string_view name;
-    std::string_view kind;                // "dword", "string" or "font"
-    std::string_view defaultText;         // empty for the font, which has no default
-    std::optional<std::string> (*read)(); // none when the value is missing
-    bool (*write)(std::string_view text); // false for an unusable text or a failed write
-};
+// The preferences of the table (AllPreferences()) read and written as text,
+// for tools that list and set them generically (the command-line program):
+// numbers in decimal, texts as they are, the font as "Face name,height,weight".
 
-std::span<const PreferenceDescriptor> AllPreferences();
-const PreferenceDescriptor* FindPreference(std::string_view name);
+// The value name in UTF-8, and the kind as "dword", "string" or "font".
+std::string PreferenceName(const Preference& preference);
+std::string_view PreferenceKindName(const Preference& preference);
 
-// The text a preference has now: its stored value, else its default.
-std::string PreferenceText(const PreferenceDescriptor& preference, bool* isDefault = nullptr);
+// The preference of that name (without regard to case); none when there is
+// no such preference.
+const Preference* FindPreference(std::string_view name);
+
+// The text a preference has now: its stored value, else its default (empty
+// for the font, which has none).
+std::string PreferenceText(const Preference& preference, bool* isDefault = nullptr);
+
+// Writes a preference from its text: Error::InvalidParameter for a text
+// that is no value of its kind, else what the registry answered (why the
+// write failed, when it did).
+ErrorCode WritePreferenceText(const Preference& preference, std::string_view text);

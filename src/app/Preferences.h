@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -12,6 +13,24 @@
 // default when the value or the key is missing; every writer writes at once
 // (and reports whether it could, which callers may ignore).
 inline constexpr std::u16string_view kPreferencesKey = u"Software\\Quillberry\\Vellumbrix\\Preferences";
+
+// One preference as the registry keeps it: its value name, its type and its
+// default. The table of them (AllPreferences()) is the one place where
+// names and defaults are written down; the accessors below and the tools
+// that list and set preferences generically both read it.
+struct Preference {
+    enum class Kind {
+        DWord,  // REG_DWORD
+        String, // REG_SZ
+        Font,   // REG_BINARY, one logical-font record; no default
+    };
+    std::u16string_view name;
+    Kind kind;
+    std::uint32_t defaultNumber;     // DWord
+    std::u16string_view defaultText; // String
+};
+
+std::span<const Preference> AllPreferences();
 
 // Non-zero: after a photo is taken, the entry edit step is offered.
 std::uint32_t ReadShowEditDialog();

@@ -1,12 +1,17 @@
 #pragma once
 
+#include "model/BlogPrompts.h"
 #include "platform/UserInteraction.h"
 
 class QWidget;
 
 // The user interaction of the desktop program: real message boxes and
-// dialogs, parented to the main window when there is one.
-class QtUserInteraction : public UserInteraction {
+// dialogs, parented to the main window when there is one. It also prompts
+// for the blog records (install it with both UserInteraction::Use and
+// BlogPrompts::Use).
+class QtUserInteraction
+    : public UserInteraction
+    , public BlogPrompts {
 public:
     explicit QtUserInteraction(QWidget* parent = nullptr)
         : m_parent(parent)

@@ -39,6 +39,12 @@ constexpr int MaximumLeadingBytes = 511;
 
 }
 
+bool IsJpegDecoderError(ErrorCode code)
+{
+    auto value = static_cast<std::int32_t>(static_cast<std::uint32_t>(code));
+    return value <= -200 && value > -300;
+}
+
 struct JpegDecoder::Tables {
     HuffmanTable dc[4];
     HuffmanTable ac[4];
@@ -285,12 +291,14 @@ ErrorCode JpegDecoder::ReadFrameHeader()
     return Error::Success;
 }
 
-ErrorCode JpegDecoder::ReadHeader()
+// The one marker loop (T.81, B.2.1 and B.6): between SOI and the frame
+// header, and again between the frame header and the scan, come tables,
+// restart intervals and application data in any order. ReadHeader() reads
+// up to the frame header, DecodePicture() on to the scan header. Returns
+// the marker it stopped at (SOF0, SOF1 or SOS), or -1 once it failed.
+int JpegDecoder::ReadSegmentsUpTo(Segments until)
 {
-    if (m_error || m_headerRead)
-        return m_error;
-    if (FindStart())
-        return m_error;
+    bool beforeFrame = until == Segments::UpToFrame;
     for (;;) {
         int marker = NextMarker();
         ErrorCode step = Error::Success;
@@ -305,36 +313,64 @@ ErrorCode JpegDecoder::ReadHeader()
             step = ReadRestartInterval();
             break;
         case MarkerApp1:
-            step = ReadApp1();
+            // The EXIF block belongs to the picture's headers; one after the
+            // frame header is skipped like any other segment.
+            step = beforeFrame ? ReadApp1() : SkipSegment();
             break;
         case MarkerSof0:
         case MarkerSof1:
-            if (ReadFrameHeader() == Error::Success)
-                m_headerRead = true;
-            return m_error;
+            if (beforeFrame)
+                return marker;
+            step = Fail(Error::JpegUnexpectedMarker);
+            break;
+        case MarkerSos:
+            if (!beforeFrame)
+                return marker;
+            step = Fail(Error::JpegUnexpectedMarker);
+            break;
+        // A second frame header is unexpected whatever its kind; the first
+        // one says why the picture cannot be decoded.
         case MarkerSof2:
-            return Fail(Error::JpegProgressive);
+            step = Fail(beforeFrame ? Error::JpegProgressive : Error::JpegUnexpectedMarker);
+            break;
         case MarkerSof9:
+            step = Fail(beforeFrame ? Error::JpegArithmetic : Error::JpegUnexpectedMarker);
+            break;
         case MarkerDac:
-            return Fail(Error::JpegArithmetic);
+            step = Fail(Error::JpegArithmetic);
+            break;
         case MarkerJpg:
         case MarkerTem:
         case MarkerSoi:
         case MarkerEoi:
-        case MarkerSos:
         case -1:
-            return Fail(Error::JpegUnexpectedMarker);
+            step = Fail(Error::JpegUnexpectedMarker);
+            break;
         default:
             if (IsStartOfFrame(marker))
-                return Fail(Error::JpegUnsupportedFrame);
-            if (marker >= 0xD0 && marker <= 0xD7)
-                return Fail(Error::JpegUnexpectedMarker);
-            step = SkipSegment();
+                step = Fail(beforeFrame ? Error::JpegUnsupportedFrame : Error::JpegUnexpectedMarker);
+            else if (marker >= 0xD0 && marker <= 0xD7)
+                step = Fail(Error::JpegUnexpectedMarker);
+            else
+                step = SkipSegment();
             break;
         }
         if (step)
-            return step;
+            return -1;
     }
+}
+
+ErrorCode JpegDecoder::ReadHeader()
+{
+    if (m_error || m_headerRead)
+        return m_error;
+    if (FindStart())
+        return m_error;
+    if (ReadSegmentsUpTo(Segments::UpToFrame) < 0)
+        return m_error;
+    if (ReadFrameHeader() == Error::Success)
+        m_headerRead = true;
+    return m_error;
 }
 
 ErrorCode JpegDecoder::CheckLayout() const
@@ -436,46 +472,10 @@ ErrorOr<Dib> JpegDecoder::DecodePicture(int scale)
         return ErrorOr<Dib>::FromError(Fail(Error::JpegInvalid));
 
     JpegScan scan;
-    for (;;) {
-        int marker = NextMarker();
-        if (marker == MarkerSos) {
-            if (auto error = ReadScanHeader(scan))
-                return ErrorOr<Dib>::FromError(error);
-            break;
-        }
-        ErrorCode step = Error::Success;
-        switch (marker) {
-        case MarkerDht:
-            step = ReadHuffmanTables();
-            break;
-        case MarkerDqt:
-            step = ReadQuantTables();
-            break;
-        case MarkerDri:
-            step = ReadRestartInterval();
-            break;
-        case MarkerDac:
-            step = Fail(Error::JpegArithmetic);
-            break;
-        case -1:
-        case MarkerSoi:
-        case MarkerEoi:
-        case MarkerJpg:
-        case MarkerTem:
-            step = Fail(Error::JpegUnexpectedMarker);
-            break;
-        default:
-            if (IsStartOfFrame(marker) || (marker >= 0xD0 && marker <= 0xD7))
-                step = Fail(Error::JpegUnexpectedMarker);
-            else
-                step = SkipSegment();
-            break;
-        }
-        if (step)
-            return ErrorOr<Dib>::FromError(step);
-    }
-    if (m_error)
+    if (ReadSegmentsUpTo(Segments::UpToScan) < 0)
         return ErrorOr<Dib>::FromError(m_error);
+    if (auto error = ReadScanHeader(scan))
+        return ErrorOr<Dib>::FromError(error);
 
     scale = std::clamp(scale, 0, 3);
     auto setup = std::make_unique<ScanSetup>();

@@ -12,6 +12,10 @@ class JpegSource;
 struct JpegScan;
 struct ScanSetup;
 
+// Whether a code is one of the decoder's own (the negative codes from -200):
+// the picture itself could not be decoded.
+bool IsJpegDecoderError(ErrorCode code);
+
 // Our JPEG decoder: baseline and extended-sequential Huffman JPEG, decoded
 // straight into an RGB565 bitmap at 1/1, 1/2, 1/4 or 1/8 of its size.
 // Progressive and arithmetic-coded files are refused. The first error found
@@ -48,7 +52,13 @@ public:
 private:
     struct Tables;
 
+    enum class Segments {
+        UpToFrame,
+        UpToScan,
+    };
+
     ErrorCode Fail(ErrorCode error);
+    int ReadSegmentsUpTo(Segments until);
     void ResetState();
     int NextMarker();
     ErrorCode FindStart();

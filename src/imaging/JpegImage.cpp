@@ -4,7 +4,6 @@
 #include "imaging/FittingDecision.h"
 #include "imaging/JpegDecoder.h"
 #include "imaging/LoadFlags.h"
-#include "imaging/MemoryDeviceContext.h"
 #include "imaging/ScaleRotate565.h"
 
 #include <algorithm>
@@ -68,16 +67,19 @@ ErrorOr<Dib> JpegImage::DecodeFitted(const FittingDecision& decision)
     return m_decoder->DecodePicture(decision.scale);
 }
 
-// Cuts the centre of the picture out at exactly width x height.
-static ErrorOr<Dib> CropCentre(const Dib& picture, int width, int height)
+// Fill and crop: the centre, at exactly the target's size, of the picture
+// scaled (and turned) to the result's size. Only that centre is scaled: the
+// whole scaled picture of a tall, narrow photo would be hundreds of
+// megabytes for a thumbnail of 18 KB.
+static ErrorOr<Dib> ScaleCentre(const Dib& picture, Rotation rotation, const Rect& result, const Rect& target)
 {
-    auto cropped = CreateDib(width, height, 16);
+    auto cropped = CreateDib(target.Width(), target.Height(), 16);
     if (cropped.IsError())
         return cropped;
-    MemoryDeviceContext context(*cropped);
-    int offsetX = (picture.Width() - width) / 2;
-    int offsetY = (picture.Height() - height) / 2;
-    context.CopyBitmap(0, 0, width, height, picture, std::max(offsetX, 0), std::max(offsetY, 0));
+    int left = std::max((result.Width() - target.Width()) / 2, 0);
+    int top = std::max((result.Height() - target.Height()) / 2, 0);
+    ScaleRotate565Part(picture.Bits(), picture.Stride(), picture.Width(), picture.Height(), rotation, result.Width(), result.Height(), left, top,
+        cropped->Bits(), cropped->Stride(), cropped->Width(), cropped->Height());
     return cropped;
 }
 
@@ -106,20 +108,19 @@ ErrorCode JpegImage::Load(DeviceContext* context, Rect& rect, uint32_t flags)
 
     Rect result = decision.result;
     Dib picture = decoded.ReleaseValue();
-    if (picture.Width() != result.Width() || picture.Height() != result.Height() || decision.rotation != Rotation::None) {
+    if (flags & LoadFlags::FillAndCrop) {
+        auto centre = ScaleCentre(picture, decision.rotation, result, rect);
+        if (centre.IsError())
+            return centre.GetError();
+        picture = centre.ReleaseValue();
+        result = rect;
+    } else if (picture.Width() != result.Width() || picture.Height() != result.Height() || decision.rotation != Rotation::None) {
         auto scaled = CreateDib(result.Width(), result.Height(), 16);
         if (!scaled.IsError()) {
             ScaleRotate565(picture.Bits(), picture.Stride(), picture.Width(), picture.Height(), decision.rotation,
                 scaled->Bits(), scaled->Stride(), scaled->Width(), scaled->Height());
             picture = scaled.ReleaseValue();
         }
-    }
-    if (flags & LoadFlags::FillAndCrop) {
-        auto cropped = CropCentre(picture, rect.Width(), rect.Height());
-        if (cropped.IsError())
-            return cropped.GetError();
-        picture = cropped.ReleaseValue();
-        result = rect;
     }
 
     if (!(flags & LoadFlags::ReturnBitmap)) {

@@ -70,41 +70,59 @@ uint16_t BoxAverage(const TurnedSource<Turn>& source, int x0, int x1, int y0, in
     return Pack565(red / count, green / count, blue / count);
 }
 
+// The destination window: the full scaled size the steps come from, and
+// the part of it that is written.
+struct Window {
+    int fullWidth, fullHeight;
+    int left, top;
+    uint8_t* bits;
+    size_t stride;
+    int width, height;
+
+    // The rows and columns of the full picture that the window holds.
+    int FirstRow() const { return std::max(top, 0); }
+    int EndRow() const { return std::min(top + height, fullHeight); }
+    int FirstColumn() const { return std::max(left, 0); }
+    int EndColumn() const { return std::min(left + width, fullWidth); }
+    // The pixel of the window at (x, y) of the full picture.
+    uint16_t& At(int x, int y) const { return DestinationRow(bits, stride, y - top)[x - left]; }
+};
+
 template<Rotation Turn>
-void Scale(const TurnedSource<Turn>& source, uint8_t* destination, size_t stride, int width, int height)
+void Scale(const TurnedSource<Turn>& source, const Window& window)
 {
     int sw = source.Width(), sh = source.Height();
+    int width = window.fullWidth, height = window.fullHeight;
     int64_t stepX = (int64_t(sw) << 16) / width;
     int64_t stepY = (int64_t(sh) << 16) / height;
 
     if (stepX < 0x10000 || stepY < 0x10000 || (stepX == 0x10000 && stepY == 0x10000)) {
         // Enlarging (or the same size): the nearest pixel.
-        for (int y = 0; y < height; ++y) {
-            uint16_t* row = DestinationRow(destination, stride, y);
+        for (int y = window.FirstRow(); y < window.EndRow(); ++y) {
             int sy = static_cast<int>(std::min<int64_t>((y * stepY) >> 16, sh - 1));
-            for (int x = 0; x < width; ++x)
-                row[x] = source.At(static_cast<int>(std::min<int64_t>((x * stepX) >> 16, sw - 1)), sy);
+            for (int x = window.FirstColumn(); x < window.EndColumn(); ++x)
+                window.At(x, y) = source.At(static_cast<int>(std::min<int64_t>((x * stepX) >> 16, sw - 1)), sy);
         }
         return;
     }
 
-    for (int y = 0; y < height; ++y) {
-        uint16_t* row = DestinationRow(destination, stride, y);
+    for (int y = window.FirstRow(); y < window.EndRow(); ++y) {
         bool edgeRow = y == 0 || y == height - 1;
         int edgeSourceRow = y == 0 ? 0 : sh - 1;
         int y0, y1;
         BoxSpan(y, stepY, sh, y0, y1);
         int nearestRow = static_cast<int>(std::min<int64_t>((y * stepY) >> 16, sh - 1));
-        for (int x = 0; x < width; ++x) {
+        for (int x = window.FirstColumn(); x < window.EndColumn(); ++x) {
             int nearestColumn = static_cast<int>(std::min<int64_t>((x * stepX) >> 16, sw - 1));
+            uint16_t& pixel = window.At(x, y);
             if (edgeRow) {
-                row[x] = source.At(nearestColumn, edgeSourceRow);
+                pixel = source.At(nearestColumn, edgeSourceRow);
             } else if (x == 0 || x == width - 1) {
-                row[x] = source.At(x == 0 ? 0 : sw - 1, nearestRow);
+                pixel = source.At(x == 0 ? 0 : sw - 1, nearestRow);
             } else {
                 int x0, x1;
                 BoxSpan(x, stepX, sw, x0, x1);
-                row[x] = BoxAverage(source, x0, x1, y0, y1);
+                pixel = BoxAverage(source, x0, x1, y0, y1);
             }
         }
     }
@@ -112,20 +130,27 @@ void Scale(const TurnedSource<Turn>& source, uint8_t* destination, size_t stride
 
 }
 
+void ScaleRotate565Part(const uint8_t* source, size_t sourceStride, int sourceWidth, int sourceHeight, Rotation rotation,
+    int fullWidth, int fullHeight, int left, int top, uint8_t* destination, size_t destinationStride, int width, int height)
+{
+    if (sourceWidth <= 0 || sourceHeight <= 0 || fullWidth <= 0 || fullHeight <= 0 || width <= 0 || height <= 0)
+        return;
+    Window window { fullWidth, fullHeight, left, top, destination, destinationStride, width, height };
+    switch (rotation) {
+    case Rotation::None:
+        Scale(TurnedSource<Rotation::None>(source, sourceStride, sourceWidth, sourceHeight), window);
+        break;
+    case Rotation::Clockwise:
+        Scale(TurnedSource<Rotation::Clockwise>(source, sourceStride, sourceWidth, sourceHeight), window);
+        break;
+    case Rotation::CounterClockwise:
+        Scale(TurnedSource<Rotation::CounterClockwise>(source, sourceStride, sourceWidth, sourceHeight), window);
+        break;
+    }
+}
+
 void ScaleRotate565(const uint8_t* source, size_t sourceStride, int sourceWidth, int sourceHeight, Rotation rotation,
     uint8_t* destination, size_t destinationStride, int width, int height)
 {
-    if (sourceWidth <= 0 || sourceHeight <= 0 || width <= 0 || height <= 0)
-        return;
-    switch (rotation) {
-    case Rotation::None:
-        Scale(TurnedSource<Rotation::None>(source, sourceStride, sourceWidth, sourceHeight), destination, destinationStride, width, height);
-        break;
-    case Rotation::Clockwise:
-        Scale(TurnedSource<Rotation::Clockwise>(source, sourceStride, sourceWidth, sourceHeight), destination, destinationStride, width, height);
-        break;
-    case Rotation::CounterClockwise:
-        Scale(TurnedSource<Rotation::CounterClockwise>(source, sourceStride, sourceWidth, sourceHeight), destination, destinationStride, width, height);
-        break;
-    }
+    ScaleRotate565Part(source, sourceStride, sourceWidth, sourceHeight, rotation, width, height, 0, 0, destination, destinationStride, width, height);
 }

@@ -81,6 +81,11 @@ public:
     // code and changes nothing.
     virtual ErrorCode AttachPhoto(const std::string& path, std::uint8_t state) = 0;
     virtual ErrorCode AttachPhoto(Stream& picture, std::uint8_t state) = 0;
+    // Why the picture last attached gave no thumbnail: the decoder's code
+    // when it cannot be decoded, the system's when the thumbnail could not
+    // be written through the temporary folder; Success when it gave one.
+    // Not stored.
+    virtual ErrorCode GetThumbnailError() const = 0;
     // Deletes the local photo file (a missing one is no error); the photo
     // path, photo state and pending flag stay. With publishedOnly, an entry
     // that is not on the web keeps its photo.
@@ -146,6 +151,11 @@ protected:
     {
         if (m_observer)
             m_observer->OnEntryShownFieldsChanged(*this);
+    }
+    void NotifyPostDateChanged()
+    {
+        if (m_observer)
+            m_observer->OnEntryPostDateChanged(*this);
     }
 
 private:

@@ -2,8 +2,8 @@
 
 #include "app/ScreenSize.h"
 #include "model/Archive.h"
+#include "model/BlogPrompts.h"
 #include "platform/CodePage.h"
-#include "platform/UserInteraction.h"
 
 // Photo size codes for the default download size.
 static constexpr std::uint16_t kSize240x180 = 3;
@@ -83,7 +83,7 @@ void CBlogInfo::SetSubtitleText(std::u16string_view subtitle)
 
 bool CBlogInfo::AskForViewPassword()
 {
-    auto password = UserInteraction::Current().AskViewPassword(m_urlName);
+    auto password = BlogPrompts::Current().AskViewPassword(m_urlName);
     if (!password)
         return false;
     m_viewPassword = *password;

@@ -74,6 +74,12 @@ void CWinBlogEntry::SetPosterId(std::uint32_t id)
         NotifyShownFieldsChanged();
 }
 
+void CWinBlogEntry::SetPostDate(std::uint32_t date)
+{
+    if (Change(m_postDate, date))
+        NotifyPostDateChanged();
+}
+
 void CWinBlogEntry::SetPhotoState(std::uint8_t state)
 {
     if (Change(m_photoState, state))
@@ -114,6 +120,7 @@ void CWinBlogEntry::CopyFrom(const BlogEntry& other)
     std::uint32_t oldId = m_serverId;
     bool shownFieldsChanged = m_categoryId != other.GetCategoryId() || m_posterId != other.GetPosterId()
         || m_photoState != other.GetPhotoState() || m_pending != other.IsPending();
+    bool postDateChanged = m_postDate != other.GetPostDate();
     m_serverId = other.GetServerId();
     m_categoryId = other.GetCategoryId();
     m_posterId = other.GetPosterId();
@@ -140,4 +147,6 @@ void CWinBlogEntry::CopyFrom(const BlogEntry& other)
         NotifyServerIdChanged(oldId);
     if (shownFieldsChanged)
         NotifyShownFieldsChanged();
+    if (postDateChanged)
+        NotifyPostDateChanged();
 }

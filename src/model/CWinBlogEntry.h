@@ -49,7 +49,7 @@ public:
     void SetThumbnailUrl(std::string_view url) override { m_thumbnailUrl = url; }
     void SetPhotoUrl(std::string_view url) override { m_photoUrl = url; }
     void SetSourceUrl(std::string_view url) override { m_sourceUrl = url; }
-    void SetPostDate(std::uint32_t date) override { m_postDate = date; }
+    void SetPostDate(std::uint32_t date) override;
     void SetTakenDate(std::uint32_t date) override { m_takenDate = date; }
     void SetFileSize(std::uint32_t size) override { m_fileSize = size; }
     void SetWidthAndHeight(std::uint16_t width, std::uint16_t height) override;
@@ -58,6 +58,7 @@ public:
     void SetSecondState(std::uint8_t state) override { m_secondState = state; }
     ErrorCode AttachPhoto(const std::string& path, std::uint8_t state) override;
     ErrorCode AttachPhoto(Stream& picture, std::uint8_t state) override;
+    ErrorCode GetThumbnailError() const override { return m_thumbnailError; }
     ErrorCode PurgePhoto(bool publishedOnly) override;
     void ClearUnconfirmed() override { m_unconfirmed = false; }
     void MarkPhotoGone() override;
@@ -98,4 +99,5 @@ private:
     bool m_pending { true };
     bool m_unconfirmed { false };
     std::vector<std::uint8_t> m_thumbnail;
+    ErrorCode m_thumbnailError { Error::Success };
 };

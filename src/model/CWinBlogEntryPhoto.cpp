@@ -44,6 +44,9 @@ ErrorCode CWinBlogEntry::TakePicture(Source& source, std::uint64_t length)
     }
     // Without a start-of-image marker there is no picture to decode.
     auto thumbnail = header == Error::JpegInvalid ? ErrorOr<std::vector<std::uint8_t>>::FromError(header) : ThumbnailOf(source);
+    // A picture without a thumbnail is attached all the same; why it has
+    // none is kept for whoever tells the user.
+    m_thumbnailError = thumbnail.GetError();
     if (thumbnail.IsError())
         ReleaseThumbnail();
     else

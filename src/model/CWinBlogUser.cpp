@@ -102,7 +102,9 @@ int CWinBlogUser::FindBlogsOnDevice()
     if (entries.IsError())
         return 0;
     for (auto& entry : *entries) {
-        if (entry.isDirectory || !EqualsIgnoringCase(ExtensionOf(entry.name), CWinBlogStorage::kFileExtension))
+        // Folders, FIFOs and devices are no stores (opening a FIFO would
+        // wait for a writer).
+        if (!entry.isRegularFile || !EqualsIgnoringCase(ExtensionOf(entry.name), CWinBlogStorage::kFileExtension))
             continue;
         std::unique_ptr<CWinBlogStorage> store(new (std::nothrow) CWinBlogStorage());
         if (!store)

@@ -1,6 +1,7 @@
 #include "model/CWinBlogUser.h"
 
 #include "app/Messages.h"
+#include "model/BlogPrompts.h"
 #include "platform/CodePage.h"
 #include "platform/FileSystem.h"
 #include "platform/Path.h"
@@ -65,7 +66,9 @@ bool CWinBlogUser::SubscribeBlog(std::string_view urlName)
         ShowStringMessage(kOutOfMemoryMessage, MessageIcon::Warning);
         return false;
     }
-    UserInteraction::Current().ShowBlogPreferences(*store, BlogPreferencesPages::SyncOnly);
+    // The sheet writes into the store only on OK; on Cancel the new blog
+    // keeps its defaults, which is what subscribing without it means.
+    (void)BlogPrompts::Current().ShowBlogPreferences(*store, BlogPreferencesPages::SyncOnly);
     store->SetNewBlog(true);
     if (store->Save())
         return false;

@@ -14,6 +14,8 @@ public:
     // The category id, pending flag, poster id or photo state changed: the
     // fields that decide whether the entry passes the filters.
     virtual void OnEntryShownFieldsChanged(BlogEntry& entry) = 0;
+    // The post date changed: the entry's place in the date order with it.
+    virtual void OnEntryPostDateChanged(BlogEntry& entry) = 0;
 
 protected:
     ~EntryObserver() = default;

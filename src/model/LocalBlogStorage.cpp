@@ -70,6 +70,23 @@ void LocalBlogStorage::OnEntryShownFieldsChanged(BlogEntry&)
     ForgetShownEntries();
 }
 
+void LocalBlogStorage::OnEntryPostDateChanged(BlogEntry& entry)
+{
+    // The entry leaves its place and waits with the entries added since the
+    // last read to be placed again, after those of an equal date. One still
+    // waiting has no place to leave.
+    long index = m_entries.IndexOf(&entry);
+    if (index < 0 || static_cast<size_t>(index) >= m_sortedEntries)
+        return;
+    auto held = m_entries.Detach(static_cast<size_t>(index));
+    --m_sortedEntries;
+    m_entries.Add(std::move(held));
+    // Which of several entries with its id comes first may change with it.
+    m_entryIndex.Remove(entry);
+    m_entryIndex.Add(entry);
+    ForgetShownEntries();
+}
+
 // Below this many new entries, placing each is cheaper than a merge, which
 // reads every entry.
 static constexpr size_t kEntriesPlacedOneByOne = 128;
@@ -148,18 +165,6 @@ BlogComment& LocalBlogStorage::InsertComment(std::unique_ptr<BlogComment> commen
     BlogComment& placed = *comment;
     m_comments.InsertAt(static_cast<size_t>(place - m_comments.begin()), std::move(comment));
     return placed;
-}
-
-void LocalBlogStorage::SetEntryPostDate(BlogEntry& entry, std::uint32_t postDate)
-{
-    long index = IndexOfEntry(entry);
-    if (index < 0) {
-        entry.SetPostDate(postDate);
-        return;
-    }
-    auto held = TakeEntryAt(static_cast<size_t>(index));
-    held->SetPostDate(postDate);
-    PlaceEntry(std::move(held));
 }
 
 void LocalBlogStorage::RenameCategory(BlogAlbum& category, std::string_view name)

@@ -22,9 +22,10 @@
 // for each would make it quadratic.
 //
 // The entry list changes only through the store, and the entries tell the
-// store when a field it indexes changes (EntryObserver): the server-id index
-// and the list of shown entries are therefore always right, however an
-// entry was changed.
+// store when a field it indexes changes (EntryObserver): the date order, the
+// server-id index and the list of shown entries are therefore always right,
+// however an entry was changed (the sync's merge changes the post dates of
+// entries it finds by id).
 class LocalBlogStorage
     : public BlogStorage
     , private EntryObserver {
@@ -109,8 +110,10 @@ public:
     BlogEntry& InsertEntry(std::unique_ptr<BlogEntry> entry);
     BlogAlbum& InsertCategory(std::unique_ptr<BlogAlbum> category);
     BlogComment& InsertComment(std::unique_ptr<BlogComment> comment);
-    // Gives a held entry a new post date and moves it to its place.
-    void SetEntryPostDate(BlogEntry& entry, std::uint32_t postDate);
+    // Gives an entry a new post date; a held entry moves to its new place
+    // (after the entries of an equal date), as it does whenever its date
+    // changes through any of its setters.
+    void SetEntryPostDate(BlogEntry& entry, std::uint32_t postDate) { entry.SetPostDate(postDate); }
     // Gives a held category a new name and moves it to its place, so that
     // the categories stay in name order.
     void RenameCategory(BlogAlbum& category, std::string_view name);
@@ -180,6 +183,7 @@ protected:
 private:
     void OnEntryServerIdChanged(BlogEntry& entry, std::uint32_t oldId) override;
     void OnEntryShownFieldsChanged(BlogEntry& entry) override;
+    void OnEntryPostDateChanged(BlogEntry& entry) override;
 
     // Every change of the entry list passes here.
     BlogEntry& PlaceEntry(std::unique_ptr<BlogEntry> entry);
@@ -191,6 +195,8 @@ private:
     const std::vector<BlogEntry*>& ShownEntries() const;
     // The position of the held entry that a deletion of `entry` means.
     long LocateEntry(const BlogEntry& entry) const;
+    // Destroys the queued entry that a permanent deletion of `entry` means.
+    ErrorCode ForgetQueuedEntry(const BlogEntry& entry, bool deletePhoto);
     long LocateComment(const BlogComment& comment) const;
 
     std::uint16_t m_formatVersion { kFormatVersion };

@@ -38,6 +38,24 @@ static void RemoveFirstWithId(CObjectArray<T>& list, std::uint32_t id, Id idOf)
     }
 }
 
+// The queued record that a permanent deletion of `record` means: the record
+// itself when it is the queued one (a sync passes the head of the queue),
+// else the first queued record with its id; never-published records (id 0)
+// are told apart by identity alone. -1 when there is none.
+template<typename T, typename Id>
+static long LocateQueued(const CObjectArray<T>& queue, const T& record, Id idOf)
+{
+    long index = queue.IndexOf(&record);
+    std::uint32_t id = idOf(record);
+    if (index >= 0 || id == 0)
+        return index;
+    for (size_t i = 0; i < queue.GetSize(); ++i) {
+        if (idOf(*queue.GetAt(i)) == id)
+            return static_cast<long>(i);
+    }
+    return -1;
+}
+
 void LocalBlogStorage::DeleteCategory(const BlogAlbum& category, bool permanent)
 {
     // The category passed may be the one destroyed here.
@@ -78,11 +96,28 @@ long LocalBlogStorage::LocateComment(const BlogComment& comment) const
     return held ? m_comments.IndexOf(held) : -1;
 }
 
+// A record deleted on the device sits only in its queue until the sync has
+// deleted it on the web too; then the sync deletes it for good.
+ErrorCode LocalBlogStorage::ForgetQueuedEntry(const BlogEntry& entry, bool deletePhoto)
+{
+    auto idOf = [](const BlogEntry& queued) { return queued.GetServerId(); };
+    long index = LocateQueued(m_deletedEntries, entry, idOf);
+    if (index < 0)
+        return Error::Success;
+    BlogEntry& queued = *m_deletedEntries.GetAt(static_cast<size_t>(index));
+    if (deletePhoto) {
+        if (ErrorCode error = queued.PurgePhoto(false))
+            return error;
+    }
+    m_deletedEntries.RemoveAt(static_cast<size_t>(index));
+    return Error::Success;
+}
+
 ErrorCode LocalBlogStorage::DeleteEntry(const BlogEntry& entry, bool permanent, bool deletePhoto)
 {
     long index = LocateEntry(entry);
     if (index < 0)
-        return Error::Success;
+        return permanent ? ForgetQueuedEntry(entry, deletePhoto) : Error::Success;
     BlogEntry& held = *GetEntries().GetAt(static_cast<size_t>(index));
     if (deletePhoto) {
         if (ErrorCode error = held.PurgePhoto(false))
@@ -129,8 +164,14 @@ ErrorCode LocalBlogStorage::DeleteEntryAsAsked(BlogEntry& entry, bool onWeb, boo
 void LocalBlogStorage::DeleteComment(const BlogComment& comment, bool permanent)
 {
     long index = LocateComment(comment);
-    if (index < 0)
+    if (index < 0) {
+        if (!permanent)
+            return;
+        long queued = LocateQueued(m_deletedComments, comment, [](const BlogComment& record) { return record.GetCommentId(); });
+        if (queued >= 0)
+            m_deletedComments.RemoveAt(static_cast<size_t>(queued));
         return;
+    }
     auto taken = m_comments.Detach(static_cast<size_t>(index));
     std::uint32_t id = taken->GetCommentId();
     if (!permanent) {

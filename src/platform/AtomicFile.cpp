@@ -1,10 +1,13 @@
 #include "platform/AtomicFile.h"
 
+#include "platform/FileSystem.h"
 #include "platform/Path.h"
 
 #include <cerrno>
 #include <cstdlib>
+#include <ctime>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -15,6 +18,10 @@ static unsigned CurrentUmask()
     ::umask(mask);
     return mask;
 }
+
+// A temporary file still empty is left alone for this long: its save may
+// have just made it and not yet taken its lock.
+static constexpr std::time_t kGraceForEmptyFiles = 60;
 
 static void SyncFolder(const std::string& folder)
 {
@@ -39,14 +46,63 @@ AtomicFile::~AtomicFile()
     Discard();
 }
 
+std::string AtomicFile::TemporaryPrefixFor(const std::string& targetPath)
+{
+    return targetPath + ".saving-";
+}
+
+// Removes the temporary file at `path` when it is stale: a save locks its
+// file before it writes the first byte and keeps the lock until the file is
+// renamed or removed, so a file that has bytes and no lock was left by a
+// save that died.
+static void RemoveIfStale(const std::string& path)
+{
+    File file(::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    if (!file.IsOpen())
+        return;
+    struct stat st { };
+    if (::fstat(file.Descriptor(), &st) != 0 || !S_ISREG(st.st_mode))
+        return;
+    if (st.st_size == 0 && std::time(nullptr) - st.st_mtime < kGraceForEmptyFiles)
+        return;
+    if (::flock(file.Descriptor(), LOCK_EX | LOCK_NB) != 0)
+        return; // a save is writing it
+    // Holding the lock, make sure the name still means this file.
+    struct stat named { };
+    if (::lstat(path.c_str(), &named) == 0 && named.st_dev == st.st_dev && named.st_ino == st.st_ino)
+        ::unlink(path.c_str());
+}
+
+static void RemoveStaleTemporaryFiles(const std::string& targetPath)
+{
+    std::string folder = ParentPath(targetPath);
+    std::string prefix = FileNameOf(AtomicFile::TemporaryPrefixFor(targetPath));
+    auto entries = ListFolder(folder.empty() ? "." : folder);
+    if (entries.IsError())
+        return; // Begin() reports a folder that cannot be used
+    for (auto& entry : *entries) {
+        if (entry.name.size() == prefix.size() + 6 && entry.name.starts_with(prefix))
+            RemoveIfStale(JoinPath(folder, entry.name));
+    }
+}
+
 ErrorOr<AtomicFile> AtomicFile::Begin(const std::string& targetPath, unsigned permissions)
 {
-    std::string pattern = targetPath + ".XXXXXX";
+    RemoveStaleTemporaryFiles(targetPath);
+    std::string pattern = TemporaryPrefixFor(targetPath) + "XXXXXX";
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');
     int fd = ::mkostemp(name.data(), O_CLOEXEC);
     if (fd < 0)
         return ErrorOr<AtomicFile>::FromError(ErrorCodeFromErrno(errno));
+    // A cleaner never locks a file this new and empty, so this cannot fail
+    // for that reason.
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        ErrorCode error = ErrorCodeFromErrno(errno);
+        ::unlink(name.data());
+        ::close(fd);
+        return ErrorOr<AtomicFile>::FromError(error);
+    }
 
     mode_t mode = permissions & ~CurrentUmask();
     struct stat existing { };
@@ -63,9 +119,10 @@ ErrorCode AtomicFile::Commit()
         return Error::InvalidParameter;
     if (auto error = m_file.Sync())
         return error;
-    m_file.Close();
+    // The file stays open, and so locked, until it has its final name.
     if (::rename(m_temporaryPath.c_str(), m_targetPath.c_str()) != 0)
         return ErrorCodeFromErrno(errno);
+    m_file.Close();
     m_committed = true;
     // The new contents are in place; making the rename itself durable is
     // best effort, and failing here would report a finished save as failed.
@@ -77,8 +134,8 @@ void AtomicFile::Discard()
 {
     if (m_committed)
         return;
-    m_file.Close();
     ::unlink(m_temporaryPath.c_str());
+    m_file.Close();
     m_committed = true;
 }
 

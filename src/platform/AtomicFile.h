@@ -6,8 +6,14 @@
 
 // Replaces a file so that the path always holds either the complete old
 // contents or the complete new ones. Writes go to a temporary file in the
-// same folder; Commit() flushes it to disk and renames it over the target.
-// A file that is never committed is removed when the object goes away.
+// same folder, TARGET.saving-XXXXXX (never ending in the extension of a
+// store, so that no folder scan takes it for one); Commit() flushes it to
+// disk and renames it over the target. A file that is never committed is
+// removed when the object goes away.
+//
+// A save killed midway cannot remove its temporary file, so each save
+// holds an advisory lock on its own while it writes, and a save starting
+// removes the temporary files of the same target that nobody holds.
 class AtomicFile {
 public:
     AtomicFile(AtomicFile&& other) noexcept;
@@ -24,6 +30,9 @@ public:
     ErrorCode Write(const void* data, size_t size) { return m_file.WriteAll(data, size); }
 
     ErrorCode Commit();
+
+    // The temporary files of a target are named this plus six characters.
+    static std::string TemporaryPrefixFor(const std::string& targetPath);
 
     const std::string& TargetPath() const { return m_targetPath; }
     const std::string& TemporaryPath() const { return m_temporaryPath; }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 // Every operation of the store, imaging, transport and service layers reports
 // its outcome as one of these codes: 0 is success, anything else a failure.
@@ -52,6 +53,9 @@ constexpr ErrorCode InvalidName = 123;
 constexpr ErrorCode DirectoryNotEmpty = 145;
 constexpr ErrorCode AlreadyExists = 183;
 constexpr ErrorCode FilenameTooLong = 206;
+constexpr ErrorCode NotARegularFile = 222; // a FIFO, device or socket where a file is expected
+constexpr ErrorCode FileTooLarge = 223;
+constexpr ErrorCode IsADirectory = 336;
 constexpr ErrorCode Cancelled = 1223;
 
 // Store and imaging failures.
@@ -108,3 +112,7 @@ constexpr ErrorCode JpegProgressive = static_cast<ErrorCode>(-234);
 
 // Maps a C library errno value to the code the rest of the program expects.
 ErrorCode ErrorCodeFromErrno(int errnoValue);
+
+// What a system code means, for messages on a terminal: e.g. "the disk is
+// full (system error 112)".
+std::string SystemErrorText(ErrorCode code);

@@ -26,7 +26,9 @@ File::~File()
 
 ErrorOr<File> File::Open(const std::string& path, Mode mode, unsigned permissions)
 {
-    int flags = O_CLOEXEC;
+    // Opening a FIFO for reading would wait for a writer: the open must not
+    // block, and what it opened is checked before it is used.
+    int flags = O_CLOEXEC | O_NONBLOCK;
     switch (mode) {
     case Mode::Read:
         flags |= O_RDONLY;
@@ -44,13 +46,20 @@ ErrorOr<File> File::Open(const std::string& path, Mode mode, unsigned permission
     int fd = ::open(path.c_str(), flags, permissions);
     if (fd < 0)
         return ErrorOr<File>::FromError(ErrorCodeFromErrno(errno));
-    // Directories open fine for reading on Linux; callers want files only.
+    File file(fd);
+    // Directories open fine for reading on Linux, and so do FIFOs and
+    // devices without O_NONBLOCK's wait; callers want regular files only.
     struct stat st { };
-    if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
-        ::close(fd);
-        return ErrorOr<File>::FromError(Error::AccessDenied);
-    }
-    return File(fd);
+    if (::fstat(fd, &st) != 0)
+        return ErrorOr<File>::FromError(ErrorCodeFromErrno(errno));
+    if (S_ISDIR(st.st_mode))
+        return ErrorOr<File>::FromError(Error::IsADirectory);
+    if (!S_ISREG(st.st_mode))
+        return ErrorOr<File>::FromError(Error::NotARegularFile);
+    // Reads of a regular file never wait; the flag goes all the same, so
+    // that the descriptor behaves as any other.
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    return file;
 }
 
 int File::ReleaseDescriptor()

@@ -28,6 +28,9 @@ public:
     File& operator=(const File&) = delete;
     ~File();
 
+    // Only regular files open: a directory fails with Error::IsADirectory,
+    // a FIFO, device or socket with Error::NotARegularFile (without waiting
+    // for a FIFO's writer).
     static ErrorOr<File> Open(const std::string& path, Mode mode, unsigned permissions = 0666);
 
     bool IsOpen() const { return m_fd >= 0; }

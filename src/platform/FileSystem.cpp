@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <dirent.h>
 #include <memory>
 #include <sys/stat.h>
@@ -129,7 +130,9 @@ ErrorOr<std::vector<DirectoryEntry>> ListFolder(const std::string& path)
         std::string name = entry->d_name;
         if (name == "." || name == "..")
             continue;
-        entries.push_back({ name, IsDirectory(JoinPath(path, name)) });
+        struct stat st { };
+        bool known = StatPath(JoinPath(path, name), st);
+        entries.push_back({ name, known && S_ISDIR(st.st_mode), known && S_ISREG(st.st_mode) });
     }
     std::sort(entries.begin(), entries.end(), [](auto& a, auto& b) { return a.name < b.name; });
     return entries;
@@ -151,23 +154,85 @@ ErrorOr<std::time_t> LastWriteTimeOf(const std::string& path)
     return st.st_mtime;
 }
 
+// The number of a kept copy of `base` ("NAME.damaged" is 1,
+// "NAME.damaged-N" is N); 0 for any other name.
+static unsigned KeptCopyNumber(std::string_view name, std::string_view base)
+{
+    if (!name.starts_with(base))
+        return 0;
+    name.remove_prefix(base.size());
+    if (name.empty())
+        return 1;
+    if (name.front() != '-' || name.size() < 2 || name.size() > 10)
+        return 0;
+    unsigned number = 0;
+    for (char c : name.substr(1)) {
+        if (c < '0' || c > '9')
+            return 0;
+        number = number * 10 + static_cast<unsigned>(c - '0');
+    }
+    return number >= 2 ? number : 0;
+}
+
+static bool HaveSameContents(const std::string& a, const std::string& b)
+{
+    auto first = File::Open(a, File::Mode::Read);
+    auto second = File::Open(b, File::Mode::Read);
+    if (first.IsError() || second.IsError())
+        return false;
+    auto firstSize = first->Size();
+    auto secondSize = second->Size();
+    if (firstSize.IsError() || secondSize.IsError() || *firstSize != *secondSize)
+        return false;
+    constexpr size_t kChunk = 65536;
+    auto one = std::make_unique<std::byte[]>(kChunk);
+    auto other = std::make_unique<std::byte[]>(kChunk);
+    for (;;) {
+        auto n = first->ReadFully(std::span(one.get(), kChunk));
+        auto m = second->ReadFully(std::span(other.get(), kChunk));
+        if (n.IsError() || m.IsError() || *n != *m)
+            return false;
+        if (*n == 0)
+            return true;
+        if (std::memcmp(one.get(), other.get(), *n) != 0)
+            return false;
+    }
+}
+
 ErrorOr<std::string> PreserveDamagedFile(const std::string& path)
 {
-    for (int attempt = 1; attempt < 1000; ++attempt) {
+    // A copy of these very bytes may be there already (a save that failed
+    // after keeping it, or another run that read the same damaged file):
+    // one copy per damaged file is enough.
+    std::string folder = ParentPath(path);
+    std::string base = FileNameOf(path) + ".damaged";
+    unsigned highest = 0;
+    if (auto entries = ListFolder(folder.empty() ? "." : folder); !entries.IsError()) {
+        for (auto& entry : *entries) {
+            unsigned number = KeptCopyNumber(entry.name, base);
+            if (number == 0)
+                continue;
+            std::string copy = JoinPath(folder, entry.name);
+            if (IsSameFile(path, copy) || HaveSameContents(path, copy))
+                return copy;
+            highest = std::max(highest, number);
+        }
+    }
+    // However many copies there are, the next number is free.
+    for (unsigned number = highest + 1;; ++number) {
         std::string candidate = path + ".damaged";
-        if (attempt > 1)
-            candidate += "-" + std::to_string(attempt);
-        if (PathExists(candidate))
-            continue;
+        if (number > 1)
+            candidate += "-" + std::to_string(number);
         // A second name for the same bytes costs nothing, and the atomic
         // save that follows replaces only the first name.
         if (::link(path.c_str(), candidate.c_str()) == 0)
             return candidate;
         if (errno == EEXIST)
             continue;
+        if (PathExists(candidate))
+            continue;
         if (auto error = CopyFile(path, candidate))
             return ErrorOr<std::string>::FromError(error);
         return candidate;
     }
-    return ErrorOr<std::string>::FromError(Error::AlreadyExists);
 }

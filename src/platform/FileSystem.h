@@ -10,6 +10,8 @@
 struct DirectoryEntry {
     std::string name;
     bool isDirectory { false };
+    // Neither a folder nor a FIFO, device or socket (links are followed).
+    bool isRegularFile { false };
 };
 
 bool PathExists(const std::string& path);
@@ -42,5 +44,7 @@ ErrorOr<std::time_t> LastWriteTimeOf(const std::string& path);
 
 // Keeps the current contents of a damaged file under a free name beside it
 // (PATH.damaged, PATH.damaged-2, ...) so that a later save replacing PATH
-// cannot lose them. Returns the name used.
+// cannot lose them. A copy already kept of the same bytes is used again
+// rather than made twice, and however many copies there are, a new one
+// always gets a name. Returns the name used.
 ErrorOr<std::string> PreserveDamagedFile(const std::string& path);

@@ -197,8 +197,13 @@ static std::optional<RegistryValue> ReadValueData(std::string_view text)
         auto quoted = ReadQuoted(text);
         if (!quoted || !Trim(text).empty())
             return std::nullopt;
+        // Malformed UTF-8 would come back from the next save as U+FFFD:
+        // the line cannot be read as it stands.
+        std::u16string units = Utf8ToUtf16(*quoted);
+        if (Utf16ToUtf8(units) != *quoted)
+            return std::nullopt;
         RegistryValue value { RegistryType::String, {} };
-        for (char16_t unit : Utf8ToUtf16(*quoted)) {
+        for (char16_t unit : units) {
             value.data.push_back(static_cast<uint8_t>(unit & 0xFF));
             value.data.push_back(static_cast<uint8_t>(unit >> 8));
         }
@@ -270,14 +275,21 @@ static std::vector<std::string> LogicalLines(const std::string& text)
     return lines;
 }
 
-static std::string DecodeFileText(const std::string& bytes)
+// The file's text as UTF-8. `malformed` is set when the text cannot be
+// converted without loss (a lone surrogate or an odd byte at the end of a
+// UTF-16 file): what the next save writes would differ from the file, so
+// the file counts as damaged and is kept aside first.
+static std::string DecodeFileText(const std::string& bytes, bool& malformed)
 {
+    malformed = false;
     // regedit itself writes UTF-16LE with a byte-order mark.
     if (bytes.size() >= 2 && uint8_t(bytes[0]) == 0xFF && uint8_t(bytes[1]) == 0xFE) {
         std::u16string units;
         for (size_t i = 2; i + 1 < bytes.size(); i += 2)
             units += static_cast<char16_t>(uint8_t(bytes[i]) | (uint8_t(bytes[i + 1]) << 8));
-        return Utf16ToUtf8(units);
+        std::string text = Utf16ToUtf8(units);
+        malformed = bytes.size() % 2 != 0 || Utf8ToUtf16(text) != units;
+        return text;
     }
     if (bytes.size() >= 3 && bytes.compare(0, 3, "\xEF\xBB\xBF") == 0)
         return bytes.substr(3);
@@ -287,8 +299,9 @@ static std::string DecodeFileText(const std::string& bytes)
 void RegistryHive::Parse(const std::string& fileBytes)
 {
     m_keys.clear();
-    m_damaged = false;
-    auto lines = LogicalLines(DecodeFileText(fileBytes));
+    bool malformed = false;
+    auto lines = LogicalLines(DecodeFileText(fileBytes, malformed));
+    m_damaged = malformed;
     size_t index = 0;
     while (index < lines.size() && lines[index].empty())
         ++index;
@@ -451,6 +464,7 @@ ErrorCode RegistryHive::CreateKey(const std::string& keyPath)
     ErrorCode error = Save();
     if (error)
         m_loaded = false;
+    m_lastWriteError = error;
     return error;
 }
 
@@ -471,7 +485,7 @@ ErrorCode RegistryHive::SetValue(const std::string& keyPath, const std::string& 
     ReloadIfChanged();
     Key* key = FindKey(keyPath);
     if (!key)
-        return Error::FileNotFound;
+        return m_lastWriteError = Error::FileNotFound;
     auto& slot = key->values[Lower(name)];
     if (slot.first.empty())
         slot.first = name;
@@ -479,5 +493,6 @@ ErrorCode RegistryHive::SetValue(const std::string& keyPath, const std::string& 
     ErrorCode error = Save();
     if (error)
         m_loaded = false; // the next access reads what the file really holds
+    m_lastWriteError = error;
     return error;
 }

@@ -42,6 +42,10 @@ public:
     std::optional<RegistryValue> QueryValue(const std::string& keyPath, const std::string& name);
     // The key must exist.
     ErrorCode SetValue(const std::string& keyPath, const std::string& name, RegistryValue value);
+    // Why the last write that failed (CreateKey or SetValue) did; Success
+    // once a write succeeds. For callers that only learn "it failed" and
+    // must say why.
+    ErrorCode LastWriteError() const { return m_lastWriteError; }
 
     // Whether the file held lines that could not be read when it was last loaded.
     bool LoadedDamagedFile() const { return m_damaged; }
@@ -77,4 +81,5 @@ private:
     static FileIdentity IdentityOf(const std::string& path);
     FileIdentity m_loadedIdentity;
     bool m_loaded { false };
+    ErrorCode m_lastWriteError { Error::Success };
 };

@@ -4,13 +4,8 @@
 
 #include <cstdint>
 #include <memory>
-#include <optional>
 #include <string>
 #include <string_view>
-
-// The blog preferences sheet edits a blog store. Only the dialogs layer
-// needs its definition; platform code merely passes the store through.
-class CWinBlogStorage;
 
 enum class MessageIcon {
     Warning,
@@ -24,13 +19,6 @@ enum class DefaultButton {
     No,
 };
 
-// Which pages the blog preferences sheet shows: subscribing shows the sync
-// page alone, the blog's own command both with the sync page first.
-enum class BlogPreferencesPages {
-    SyncOnly,
-    BlogAndSync,
-};
-
 // What the new-version notice returned.
 struct NewVersionChoice {
     bool ignoreThisVersion { false };
@@ -38,9 +26,10 @@ struct NewVersionChoice {
 };
 
 // Everything that code outside the user interface asks of the user: message
-// boxes, yes/no questions, the progress window's cancel button and the
-// dialogs that a store or a sync opens. The desktop program implements it
-// with real windows; HeadlessUserInteraction answers from a script.
+// boxes, yes/no questions, the progress window's cancel button, the
+// new-version notice. The desktop program implements it with real windows;
+// HeadlessUserInteraction answers from a script. Prompts about a blog
+// belong to the layer that knows blogs (model/BlogPrompts.h).
 class UserInteraction {
 public:
     virtual ~UserInteraction() = default;
@@ -57,13 +46,6 @@ public:
     virtual void OpenWebPage(std::string_view url) = 0;
     // Asks the program to end once the current command is over.
     virtual void RequestQuit() = 0;
-
-    // The blog preferences sheet for one blog; it writes into the store's
-    // descriptor only when closed with OK, and then returns true.
-    virtual bool ShowBlogPreferences(CWinBlogStorage& store, BlogPreferencesPages pages) = 0;
-    // Asks for the view password of a password-protected blog. None when
-    // the user cancels; never an empty password.
-    virtual std::optional<std::string> AskViewPassword(std::string_view blogName) = 0;
 
     // Opens a progress window with `lines` lines (title included), shown at
     // once or only when the operation calls Show(). It closes when deleted.

@@ -4,7 +4,7 @@
 #include "workflows/DialogOutcome.h"
 #include "workflows/SyncPageWorkflow.h"
 
-#include "platform/UserInteraction.h"
+#include "model/BlogPrompts.h"
 
 #include <optional>
 #include <vector>

@@ -25,7 +25,7 @@ TEST(Preferences, AFreshDeviceAnswersEveryDefault)
     for (auto& preference : AllPreferences()) {
         bool isDefault = false;
         PreferenceText(preference, &isDefault);
-        EXPECT_TRUE(isDefault) << preference.name;
+        EXPECT_TRUE(isDefault) << PreferenceName(preference);
     }
 }
 
@@ -71,21 +71,41 @@ TEST(Preferences, ListWritesFromText)
 {
     SandboxDevice device;
     ASSERT_TRUE(CreatePreferenceKeyChain());
-    const PreferenceDescriptor* size = FindPreference("download photo size");
+    const Preference* size = FindPreference("download photo size");
     ASSERT_NE(size, nullptr);
-    EXPECT_FALSE(size->write("five"));
-    EXPECT_FALSE(size->write("-1"));
-    EXPECT_TRUE(size->write("3"));
+    EXPECT_EQ(PreferenceText(*size), "5");
+    EXPECT_EQ(WritePreferenceText(*size, "five"), Error::InvalidParameter);
+    EXPECT_EQ(WritePreferenceText(*size, "-1"), Error::InvalidParameter);
+    EXPECT_EQ(WritePreferenceText(*size, "3"), Error::Success);
     bool isDefault = true;
     EXPECT_EQ(PreferenceText(*size, &isDefault), "3");
     EXPECT_FALSE(isDefault);
+    EXPECT_EQ(ReadDownloadPhotoSize(), 3u) << "the accessor reads what the list wrote";
 
-    const PreferenceDescriptor* font = FindPreference("Main View Font");
+    const Preference* font = FindPreference("Main View Font");
     ASSERT_NE(font, nullptr);
-    EXPECT_TRUE(font->write("Noto Sans,-12,400"));
+    EXPECT_EQ(WritePreferenceText(*font, "Noto Sans,-12,400"), Error::Success);
     EXPECT_EQ(PreferenceText(*font), "Noto Sans,-12,400");
-    EXPECT_FALSE(font->write(",12"));
-    EXPECT_FALSE(font->write("A face name that is much longer than thirty-one units"));
+    EXPECT_EQ(WritePreferenceText(*font, ",12"), Error::InvalidParameter);
+    EXPECT_EQ(WritePreferenceText(*font, "A face name that is much longer than thirty-one units"), Error::InvalidParameter);
+
+    const Preference* host = FindPreference("SERVICE HOST");
+    ASSERT_NE(host, nullptr);
+    EXPECT_EQ(PreferenceText(*host), "127.0.0.1:8080");
+    EXPECT_EQ(WritePreferenceText(*host, "example.test:81"), Error::Success);
+    EXPECT_EQ(ReadServiceHost(), u"example.test:81");
+    EXPECT_EQ(FindPreference("Colour"), nullptr);
+}
+
+// A writer that fails says why: the registry's own reason.
+TEST(Preferences, AFailedWriteGivesTheRegistrysReason)
+{
+    SandboxDevice device;
+    ASSERT_EQ(CreateFolder(DeviceFolders::Current().RegistryFile()), Error::Success); // a folder where the file goes
+    EXPECT_FALSE(CreatePreferenceKeyChain());
+    const Preference* camera = FindPreference("Stay In Camera");
+    ASSERT_NE(camera, nullptr);
+    EXPECT_EQ(WritePreferenceText(*camera, "1"), Error::IsADirectory);
 }
 
 TEST(ScreenScale, IsPixelsPerInchOverNinetySix)

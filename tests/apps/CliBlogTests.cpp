@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
+#include <sys/stat.h>
 
 using Json = nlohmann::ordered_json;
 
@@ -300,4 +301,115 @@ TEST(CliRemoveBlog, RemovesTheStoreAndOnRequestThePhotos)
     EXPECT_EQ(ReadTextFile(device.StorePath("trips")), damaged);
     EXPECT_EQ(device.Run({ "--yes", "remove-blog", "trips" }).status, 0);
     EXPECT_FALSE(std::filesystem::exists(device.StorePath("trips")));
+}
+
+// The thumbnail goes through a temporary file; when the temporary folder
+// cannot be used the entry is made without one, as for a photo that cannot
+// be decoded, and the real cause is reported.
+TEST(CliAddPhoto, ATemporaryFolderThatCannotBeUsedIsNamedAsTheCause)
+{
+    Device device;
+    device.WriteUser();
+    device.WriteStore("food", Sample::BlogStoreFile("food", {}));
+    std::string photo = device.WritePhoto("a.jpg");
+    std::string temporary = device.Documents() + "/../Temp";
+    WriteTextFile(temporary, "a file where the temporary folder belongs");
+
+    auto result = device.Run({ "add-photo", "food", photo });
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(Json::parse(result.out)[0]["thumbnail_size"], 0);
+    EXPECT_FALSE(Contains(result.err, "cannot be decoded")) << result.err;
+    EXPECT_TRUE(Contains(result.err, "the temporary folder")) << result.err;
+    EXPECT_TRUE(Contains(result.err, "cannot be used: ")) << result.err;
+    EXPECT_EQ(device.Inspect("food")["entries"].size(), 1u);
+}
+
+TEST(CliBlogs, SayWhenTheUserFileIsDamaged)
+{
+    Device device;
+    device.WriteStore("food", Sample::BlogStoreFile("food", {}));
+    std::string user = Sample::UserFile();
+    WriteTextFile(device.DataFolder() + "/UserInfo.vxu", user.substr(0, user.size() - 3));
+    auto blogs = device.Run({ "blogs" });
+    ASSERT_EQ(blogs.status, 0) << blogs.err;
+    EXPECT_EQ(Json::parse(blogs.out).size(), 1u) << "the blogs are listed all the same";
+    EXPECT_TRUE(Contains(blogs.err, "the user file")) << blogs.err;
+    EXPECT_TRUE(Contains(blogs.err, "UserInfo.vxu is damaged: the data ends early")) << blogs.err;
+    EXPECT_TRUE(Contains(device.Run({ "entries", "food" }).err, "is damaged")) << "every command on the device says so";
+
+    device.WriteUser();
+    EXPECT_EQ(device.Run({ "blogs" }).err, "");
+}
+
+// A FIFO waits for a writer when opened for reading: the scan of the data
+// folder and every command given one as a file must neither wait nor call
+// it damaged.
+TEST(CliFiles, FifosAndFoldersAreRefusedWithoutWaiting)
+{
+    Device device;
+    device.WriteUser();
+    device.WriteStore("food", Sample::BlogStoreFile("food", {}));
+    ASSERT_EQ(::mkfifo((device.DataFolder() + "/x.vxl").c_str(), 0600), 0);
+    auto blogs = device.Run({ "blogs" });
+    ASSERT_EQ(blogs.status, 0) << blogs.err;
+    EXPECT_EQ(Json::parse(blogs.out).size(), 1u);
+    EXPECT_EQ(device.Run({ "entries", "food" }).status, 0);
+
+    TemporaryFolder folder;
+    std::string fifo = folder.File("pipe.jpg");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    std::string out = folder.File("out.ppm");
+    for (std::vector<std::string> command : std::vector<std::vector<std::string>> {
+             { "jpeg-info", fifo },
+             { "decode", fifo, "--out", out },
+             { "render", fifo, "--size", "10x10", "--out", out },
+             { "thumbnail", fifo, folder.File("t.jpg") },
+             { "inspect", device.DataFolder() + "/x.vxl" },
+             { "resave", device.DataFolder() + "/x.vxl" },
+         }) {
+        auto result = RunCli(command);
+        EXPECT_EQ(result.status, 1) << command[0];
+        EXPECT_TRUE(Contains(result.err, "is not a regular file")) << command[0] << ": " << result.err;
+    }
+    std::filesystem::create_directories(folder.File("folder.vxl"));
+    for (const char* command : { "inspect", "resave" }) {
+        auto result = RunCli({ command, folder.File("folder.vxl") });
+        EXPECT_EQ(result.status, 1);
+        EXPECT_TRUE(Contains(result.err, "is a directory")) << result.err;
+        EXPECT_FALSE(Contains(result.err, "damaged")) << result.err;
+    }
+    auto photo = device.Run({ "add-photo", "food", folder.File("folder.vxl") });
+    EXPECT_EQ(photo.status, 1);
+    EXPECT_TRUE(Contains(photo.err, "is a directory")) << photo.err;
+}
+
+TEST(CliHome, AnEmptyOrNonFolderHomeIsRefusedAndAMissingOneMadeOnlyToWrite)
+{
+    TemporaryFolder folder;
+    auto empty = RunCli({ "--home", "", "blogs" });
+    EXPECT_EQ(empty.status, 2);
+    EXPECT_TRUE(Contains(empty.err, "--home needs a folder")) << empty.err;
+    EXPECT_FALSE(std::filesystem::exists("My Documents")) << "nothing is made in the current folder";
+
+    WriteTextFile(folder.File("file"), "x");
+    auto file = RunCli({ "--home", folder.File("file"), "blogs" });
+    EXPECT_EQ(file.status, 2);
+    EXPECT_TRUE(Contains(file.err, "is not a folder")) << file.err;
+    EXPECT_TRUE(file.out.empty());
+
+    std::string missing = folder.File("device");
+    for (std::vector<std::string> readOnly : std::vector<std::vector<std::string>> { { "blogs" }, { "entries", "trips" }, { "prefs" } }) {
+        readOnly.insert(readOnly.begin(), { "--home", missing });
+        auto result = RunCli(readOnly);
+        EXPECT_EQ(result.status, 1) << readOnly[2];
+        EXPECT_TRUE(Contains(result.err, "there is no device folder " + missing)) << result.err;
+        EXPECT_TRUE(result.out.empty());
+        EXPECT_FALSE(std::filesystem::exists(missing)) << readOnly[2];
+    }
+
+    auto written = RunCli({ "--home", missing, "prefs", "Stay In Camera", "1" });
+    ASSERT_EQ(written.status, 0) << written.err;
+    EXPECT_TRUE(Contains(written.err, "made the device folder " + missing)) << written.err;
+    EXPECT_TRUE(std::filesystem::is_regular_file(missing + "/registry.reg"));
+    EXPECT_EQ(RunCli({ "--home", missing, "blogs" }).status, 0);
 }

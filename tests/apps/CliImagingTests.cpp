@@ -56,11 +56,23 @@ TEST(CliImaging, JpegInfoReportsSizeAndExif)
     EXPECT_EQ(json["date_taken"], "2022:01:02 03:04:05");
     EXPECT_EQ(json["description"], "Snow");
 
+    EXPECT_EQ(RunCli({ "jpeg-info", folder.File("none.jpg") }).status, 1);
+}
+
+// Scripts tell a refused file by the exit status; the JSON still says why.
+TEST(CliImaging, JpegInfoFailsForEveryNonZeroResult)
+{
+    TemporaryFolder folder;
     JpegOptions progressive;
     progressive.progressive = true;
     auto refused = RunCli({ "jpeg-info", WriteJpeg(folder, "p.jpg", EncodeJpeg(MakePhotoLikePicture(16, 16, 3), progressive)) });
+    EXPECT_EQ(refused.status, 1);
     EXPECT_EQ(nlohmann::json::parse(refused.out)["result"], -234);
-    EXPECT_EQ(RunCli({ "jpeg-info", folder.File("none.jpg") }).status, 1);
+
+    WriteTextFile(folder.File("text.jpg"), "not a picture at all");
+    auto notJpeg = RunCli({ "jpeg-info", folder.File("text.jpg") });
+    EXPECT_EQ(notJpeg.status, 1);
+    EXPECT_EQ(nlohmann::json::parse(notJpeg.out)["result"], -217);
 }
 
 TEST(CliImaging, DecodeWritesTheWidenedPixels)
@@ -125,4 +137,22 @@ TEST(CliImaging, ThumbnailIsA96SquareJpeg)
     EXPECT_EQ(info["width"], 96);
     EXPECT_EQ(info["height"], 96);
     EXPECT_EQ(RunCli({ "thumbnail", folder.File("none.jpg"), thumbnail }).status, 1);
+}
+
+// Pictures of a few kilobytes, 4 x 65,000 pixels and the like, once made the
+// thumbnail scale the whole picture up before it cut out the middle:
+// hundreds of megabytes for a 96 x 96 result.
+TEST(CliImaging, ThumbnailsOfTallNarrowPicturesNeedLittleMemory)
+{
+    TemporaryFolder folder;
+    std::string pictures = std::string(VBX_TEST_DATA_DIR) + "/tall-narrow";
+    for (const char* name : { "tall-4x65000.jpg", "tall-5x34845.jpg", "wide-65000x4.jpg" }) {
+        std::string thumbnail = folder.File(std::string(name) + ".thumb.jpg");
+        auto result = RunCli({ "thumbnail", pictures + "/" + name, thumbnail });
+        ASSERT_EQ(result.status, 0) << name << ": " << result.err;
+        EXPECT_LT(result.peakKilobytes, 32 * 1024) << name;
+        auto info = nlohmann::json::parse(RunCli({ "jpeg-info", thumbnail }).out);
+        EXPECT_EQ(info["width"], 96);
+        EXPECT_EQ(info["height"], 96);
+    }
 }

@@ -1,6 +1,7 @@
 #include "CliRunner.h"
 #include "support/TemporaryFolder.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
@@ -45,6 +46,17 @@ TEST(CliPrefs, RejectsUnknownNamesAndBadValues)
     auto bad = RunCli({ "--home", home.Path(), "prefs", "Stay In Camera", "maybe" });
     EXPECT_EQ(bad.status, 1);
     EXPECT_TRUE(bad.out.empty());
+    EXPECT_NE(bad.err.find("takes a whole number"), std::string::npos) << bad.err;
+}
+
+TEST(CliPrefs, AFailedWriteGivesTheSystemsReason)
+{
+    TemporaryFolder home;
+    std::filesystem::create_directories(home.File("registry.reg")); // a folder where the file goes
+    auto failed = RunCli({ "--home", home.Path(), "prefs", "Stay In Camera", "1" });
+    EXPECT_EQ(failed.status, 1);
+    EXPECT_TRUE(failed.out.empty());
+    EXPECT_NE(failed.err.find("could not set \"Stay In Camera\": is a directory (system error 336)"), std::string::npos) << failed.err;
 }
 
 TEST(CliError, PrintsTheTableText)

@@ -2,13 +2,19 @@
 
 #include "support/TemporaryFolder.h"
 
+#include <chrono>
+#include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 extern char** environ;
+
+static constexpr auto kTimeLimit = std::chrono::seconds(60);
 
 CliResult RunCli(const std::vector<std::string>& arguments, const std::string& input)
 {
@@ -33,8 +39,18 @@ CliResult RunCli(const std::vector<std::string>& arguments, const std::string& i
     pid_t pid = 0;
     if (posix_spawn(&pid, VBX_CLI_PATH, &actions, nullptr, argv.data(), environ) == 0) {
         int status = 0;
-        ::waitpid(pid, &status, 0);
+        rusage usage {};
+        auto deadline = std::chrono::steady_clock::now() + kTimeLimit;
+        while (::wait4(pid, &status, WNOHANG, &usage) == 0) {
+            if (std::chrono::steady_clock::now() > deadline) {
+                ::kill(pid, SIGKILL);
+                ::wait4(pid, &status, 0, &usage);
+                break;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        }
         result.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+        result.peakKilobytes = usage.ru_maxrss;
     }
     posix_spawn_file_actions_destroy(&actions);
     result.out = ReadTextFile(outPath);

@@ -118,6 +118,34 @@ TEST(Fitting, FillAndCropTakesTheMiddle)
             ASSERT_EQ(bitmap.Row16(y)[x], scaled->Row16(y)[x + 16]) << x << "," << y;
 }
 
+// A tall, narrow picture is scaled up a thousandfold to cover the target;
+// only the part kept is scaled, and it is the very middle of the whole.
+TEST(Fitting, FillAndCropOfATallNarrowPictureIsTheMiddleOfTheWholeScaledPicture)
+{
+    for (Rect target : { Rect { 0, 0, 96, 96 }, Rect { 0, 0, 120, 40 } }) {
+        std::vector<uint8_t> jpeg = EncodeJpeg(MakePhotoLikePicture(8, 3000, 5), {});
+        FittingDecision d = DecideFitting(8, 3000, false, target, FillAndCrop | ReturnBitmap);
+        JpegImage image(jpeg.data(), jpeg.size());
+        Rect rect = target;
+        Dib bitmap;
+        ASSERT_EQ(image.LoadBitmap(rect, FillAndCrop, bitmap), Error::Success);
+        ASSERT_EQ(bitmap.Width(), target.Width());
+        ASSERT_EQ(bitmap.Height(), target.Height());
+
+        auto decoded = image.Decode(d.scale, false);
+        ASSERT_FALSE(decoded.IsError());
+        auto whole = CreateDib(d.result.Width(), d.result.Height(), 16);
+        ASSERT_FALSE(whole.IsError());
+        ScaleRotate565(decoded->Bits(), decoded->Stride(), decoded->Width(), decoded->Height(), d.rotation, whole->Bits(), whole->Stride(),
+            whole->Width(), whole->Height());
+        int left = (d.result.Width() - target.Width()) / 2;
+        int top = (d.result.Height() - target.Height()) / 2;
+        for (int y = 0; y < target.Height(); ++y)
+            for (int x = 0; x < target.Width(); ++x)
+                ASSERT_EQ(bitmap.Row16(y)[x], whole->Row16(y + top)[x + left]) << x << "," << y;
+    }
+}
+
 TEST(Fitting, EmptyTargetIsRefused)
 {
     std::vector<uint8_t> jpeg = SmallJpeg();

@@ -84,3 +84,43 @@ TEST(ScaleRotate565, ExtremeShapesStayInside)
     out = ScaleInto(tall, Rotation::CounterClockwise, 1, 1);
     EXPECT_EQ(out.Row16(0)[0], tall.Row16(0)[0]);
 }
+
+// A part of the scaled picture is, pixel for pixel, the same part of the
+// whole scaled picture, whatever the turn, the direction of the scaling and
+// however much of the part lies outside (which stays untouched).
+TEST(ScaleRotate565, APartIsExactlyThatPartOfTheWhole)
+{
+    struct Case {
+        int sourceWidth, sourceHeight;
+        Rotation rotation;
+        int fullWidth, fullHeight;
+    };
+    const Case cases[] = {
+        { 4, 500, Rotation::None, 96, 12000 },     // tall, enlarged across, shrunk down
+        { 40, 30, Rotation::None, 100, 75 },       // enlarged
+        { 300, 200, Rotation::Clockwise, 40, 60 }, // shrunk and turned
+        { 7, 90, Rotation::CounterClockwise, 200, 16 },
+    };
+    const int windows[][4] = { { 0, 0, 10, 10 }, { 3, 5, 17, 9 }, { -4, -3, 12, 12 }, { 30, 50, 200, 40 } };
+    for (const Case& c : cases) {
+        Dib source = Numbered(c.sourceWidth, c.sourceHeight);
+        Dib whole = ScaleInto(source, c.rotation, c.fullWidth, c.fullHeight);
+        for (auto& w : windows) {
+            int left = w[0], top = w[1], width = w[2], height = w[3];
+            Dib part = CreateDib(width, height, 16).ReleaseValue();
+            for (int y = 0; y < height; ++y)
+                for (int x = 0; x < width; ++x)
+                    part.Row16(y)[x] = 0xBEEF;
+            ScaleRotate565Part(source.Bits(), source.Stride(), source.Width(), source.Height(), c.rotation, c.fullWidth, c.fullHeight, left, top,
+                part.Bits(), part.Stride(), width, height);
+            for (int y = 0; y < height; ++y) {
+                for (int x = 0; x < width; ++x) {
+                    int fx = left + x, fy = top + y;
+                    bool inside = fx >= 0 && fy >= 0 && fx < c.fullWidth && fy < c.fullHeight;
+                    ASSERT_EQ(part.Row16(y)[x], inside ? whole.Row16(fy)[fx] : 0xBEEF)
+                        << c.sourceWidth << "x" << c.sourceHeight << " window " << left << "," << top << " pixel " << x << "," << y;
+                }
+            }
+        }
+    }
+}

@@ -1,4 +1,4 @@
-#include "ResourceLimits.h"
+#include "support/ResourceLimits.h"
 #include "StoreAssertions.h"
 
 #include "model/CWinBlogStorage.h"

@@ -1,5 +1,7 @@
 #include "StoreTestHelpers.h"
 
+#include "support/TemporaryFolder.h"
+
 #include <algorithm>
 #include <gtest/gtest.h>
 
@@ -20,6 +22,44 @@ TEST(StoreOrder, EntriesNewestFirstAndEqualDatesAfterTheOthers)
     store.SetEntryPostDate(first20, 40);
     EXPECT_EQ(PostDates(store), (Ids { 40, 30, 20, 10 }));
     EXPECT_EQ(store.GetEntries().GetAt(0), &first20);
+}
+
+// The sync's merge finds an entry by its id and copies the service's
+// fields into it, post date included; the entry itself knows no store, so
+// the order must follow whichever way the date changed.
+TEST(StoreOrder, PostDatesChangedByAMergeKeepTheDateOrder)
+{
+    TemporaryFolder folder;
+    CWinBlogStorage store(folder.Path(), "order");
+    for (std::uint32_t id = 1; id <= 5; ++id)
+        store.InsertEntry(NewTestEntry(store, id, id * 10)); // dates 10..50
+    store.InsertEntry(NewTestEntry(store, 6, 30));
+    EXPECT_EQ(PostDates(store), (Ids { 50, 40, 30, 30, 20, 10 }));
+
+    // Merged: the service's copy of entry 1 was posted later than all.
+    auto fromService = NewTestEntry(store, 1, 60);
+    BlogEntry* known = store.FindEntryByServerId(1);
+    known->CopyFrom(*fromService);
+    EXPECT_EQ(ShownIds(store), (Ids { 1, 5, 4, 3, 6, 2 }));
+
+    // Through the entry's own setter, onto an equal date: after the others.
+    store.FindEntryByServerId(5)->SetPostDate(30);
+    EXPECT_EQ(ShownIds(store), (Ids { 1, 4, 3, 6, 5, 2 }));
+    EXPECT_EQ(store.GetShownIndexOf(*store.FindEntryByServerId(2)), 5u);
+
+    // Several changes between two reads, one of them twice.
+    store.FindEntryByServerId(2)->SetPostDate(70);
+    store.FindEntryByServerId(3)->SetPostDate(5);
+    store.FindEntryByServerId(2)->SetPostDate(55);
+    EXPECT_EQ(PostDates(store), (Ids { 60, 55, 40, 30, 30, 5 }));
+    EXPECT_EQ(ShownIds(store), (Ids { 1, 2, 4, 6, 5, 3 }));
+
+    // The file holds the new order, and so does the store read back.
+    ASSERT_EQ(store.Save(), Error::Success);
+    CWinBlogStorage reread;
+    reread.SetFilePath(store.GetFilePath());
+    ASSERT_EQ(reread.Load(), Error::Success);
+    EXPECT_EQ(ShownIds(reread), (Ids { 1, 2, 4, 6, 5, 3 }));
 }
 
 TEST(StoreOrder, CategoriesByNameInAnyCaseAndCommentsOldestFirst)

@@ -135,6 +135,67 @@ TEST(StoreDelete, PermanentDeletionOfAServiceRecordAlsoEmptiesItsQueuedDeletion)
     EXPECT_TRUE(store.GetEntries().IsEmpty());
 }
 
+// Once "DP" has succeeded the sync deletes the entry for good; by then it
+// is only in the deleted-entries queue, and it must leave it, or the next
+// sync would send "DP" again.
+TEST(StoreDelete, PermanentDeletionForgetsAnEntryThatIsOnlyQueued)
+{
+    TemporaryFolder folder;
+    CWinBlogStorage store(folder.Path(), "delete");
+    store.InsertEntry(NewTestEntry(store, 31, 30));
+    store.InsertEntry(NewTestEntry(store, 32, 20));
+    BlogEntry& withPhoto = store.InsertEntry(NewTestEntry(store, 33, 10));
+    withPhoto.SetPhotoPath(folder.File("33.jpg"));
+    WriteTextFile(folder.File("33.jpg"), "jpeg");
+    for (std::uint32_t id : { 31, 32, 33 })
+        ASSERT_EQ(store.DeleteEntry(*store.FindEntryByServerId(id), false, false), Error::Success);
+    ASSERT_EQ(store.GetDeletedEntries().GetSize(), 3u);
+
+    // The head of the queue itself, as the sync passes it.
+    ASSERT_EQ(store.DeleteEntry(*store.GetFirstDeletedEntry(), true, false), Error::Success);
+    ASSERT_EQ(store.GetDeletedEntries().GetSize(), 2u);
+    EXPECT_EQ(store.GetFirstDeletedEntry()->GetServerId(), 32u);
+
+    // A copy carrying the id, as the service's answer names it.
+    ASSERT_EQ(store.DeleteEntry(*NewTestEntry(store, 32, 0), true, false), Error::Success);
+    ASSERT_EQ(store.GetDeletedEntries().GetSize(), 1u);
+    EXPECT_EQ(store.GetFirstDeletedEntry()->GetServerId(), 33u);
+
+    // Removing it for good takes its photo too.
+    ASSERT_EQ(store.RemoveEntry(*NewTestEntry(store, 33, 0)), Error::Success);
+    EXPECT_TRUE(store.GetDeletedEntries().IsEmpty());
+    EXPECT_FALSE(PathExists(folder.File("33.jpg")));
+    EXPECT_TRUE(store.GetEntries().IsEmpty());
+
+    // Nothing queued and nothing listed: nothing to do.
+    EXPECT_EQ(store.DeleteEntry(*NewTestEntry(store, 34, 0), true, false), Error::Success);
+}
+
+TEST(StoreDelete, PermanentDeletionForgetsACommentThatIsOnlyQueued)
+{
+    CWinBlogStorage store("/nowhere", "comments");
+    store.InsertComment(NewTestComment(store, 5, 100, 10));
+    store.InsertComment(NewTestComment(store, 5, 101, 20));
+    BlogComment& neverSent = store.InsertComment(NewTestComment(store, 5, 0, 30));
+    store.DeleteComment(*store.FindCommentById(100), false);
+    store.DeleteComment(*store.FindCommentById(101), false);
+    store.DeleteComment(neverSent, false);
+    ASSERT_EQ(store.GetDeletedComments().GetSize(), 3u);
+    ASSERT_EQ(store.GetComments().GetSize(), 0u);
+
+    store.DeleteComment(*store.GetFirstDeletedComment(), true);
+    ASSERT_EQ(store.GetDeletedComments().GetSize(), 2u);
+    EXPECT_EQ(store.GetFirstDeletedComment()->GetCommentId(), 101u);
+    store.DeleteComment(*NewTestComment(store, 5, 101, 0), true);
+    ASSERT_EQ(store.GetDeletedComments().GetSize(), 1u);
+    EXPECT_EQ(store.GetFirstDeletedComment(), &neverSent);
+    // Without an id only the record itself names it.
+    store.DeleteComment(*NewTestComment(store, 5, 0, 30), true);
+    EXPECT_EQ(store.GetDeletedComments().GetSize(), 1u);
+    store.DeleteComment(neverSent, true);
+    EXPECT_TRUE(store.GetDeletedComments().IsEmpty());
+}
+
 TEST(StoreDelete, PhotosGoWithTheirEntriesAndAFailureKeepsTheEntry)
 {
     TemporaryFolder folder;

@@ -70,6 +70,7 @@ TEST(NewEntryFromPhoto, UndecodablePhotosHaveNoThumbnailAndOtherFilesAreRefused)
     auto progressive = store.NewEntryFromPhotoFile(WritePhoto(Documents("progressive.jpg"), 200, 100, true));
     ASSERT_FALSE(progressive.IsError());
     EXPECT_EQ((*progressive)->GetThumbnailSize(), 0u);
+    EXPECT_EQ((*progressive)->GetThumbnailError(), Error::JpegProgressive);
     EXPECT_GT((*progressive)->GetFileSize(), 0u);
 
     std::string text = Documents("notes.jpg");
@@ -78,6 +79,26 @@ TEST(NewEntryFromPhoto, UndecodablePhotosHaveNoThumbnailAndOtherFilesAreRefused)
     EXPECT_EQ(refused.GetError(), Error::InvalidJpegPhoto);
     EXPECT_EQ(store.NewEntryFromPhotoFile(Documents("missing.jpg")).GetError(), Error::FileNotFound);
     EXPECT_EQ(store.GetEntries().GetSize(), 1u);
+}
+
+// The thumbnail is written through the temporary folder; when that cannot
+// be used the entry is still made, and says why it has no thumbnail.
+TEST(NewEntryFromPhoto, ATemporaryFolderThatCannotBeUsedLeavesTheEntryWithoutThumbnailAndSaysWhy)
+{
+    SandboxDevice device;
+    WriteTextFile(device.Path("Temp"), "a file where the temporary folder belongs");
+    CWinBlogStorage store(DeviceFolders::Current().DataFolder(), "trips");
+    auto entry = store.NewEntryFromPhotoFile(WritePhoto(Documents("beach.jpg")));
+    ASSERT_FALSE(entry.IsError());
+    EXPECT_EQ((*entry)->GetThumbnailSize(), 0u);
+    EXPECT_EQ((*entry)->GetThumbnailError(), Error::PathNotFound);
+    EXPECT_TRUE((*entry)->IsPending());
+
+    ASSERT_EQ(DeleteFileIfExists(device.Path("Temp")), Error::Success);
+    auto again = store.NewEntryFromPhotoFile(Documents("beach.jpg"));
+    ASSERT_FALSE(again.IsError());
+    EXPECT_GT((*again)->GetThumbnailSize(), 0u);
+    EXPECT_EQ((*again)->GetThumbnailError(), Error::Success);
 }
 
 TEST(AttachPhoto, DownloadedPicturesFromMemoryOrAFile)

@@ -1,6 +1,7 @@
 #include "PhotoTestFiles.h"
 
 #include "model/CWinBlogUser.h"
+#include "model/HeadlessBlogPrompts.h"
 #include "platform/DeviceFolders.h"
 #include "support/SampleArchiveFiles.h"
 #include "support/SandboxDevice.h"
@@ -56,6 +57,7 @@ void KnowBlogs(CWinBlogUser& user, std::vector<std::u16string> names)
 TEST(Subscribe, MakesSavesAndListsTheBlogOnlyWhenTheUserAgrees)
 {
     SandboxDevice device;
+    ScopedHeadlessBlogPrompts prompts;
     CWinBlogUser user;
     user.SetUserId(42);
     EXPECT_FALSE(user.SubscribeBlog("trips")) << "unscripted questions are answered No";
@@ -65,7 +67,7 @@ TEST(Subscribe, MakesSavesAndListsTheBlogOnlyWhenTheUserAgrees)
     device.Interaction().ScriptAnswer(true);
     ASSERT_TRUE(user.SubscribeBlog("trips"));
     EXPECT_EQ(Asked(device).back(), "Do you want to subscribe to the blog 'trips'?");
-    EXPECT_EQ(device.Interaction().PreferencesSheets(), std::vector<BlogPreferencesPages> { BlogPreferencesPages::SyncOnly });
+    EXPECT_EQ(prompts.PreferencesSheets(), std::vector<BlogPreferencesPages> { BlogPreferencesPages::SyncOnly });
     CWinBlogStorage* store = user.FindBlog(u"TRIPS");
     ASSERT_NE(store, nullptr);
     EXPECT_TRUE(store->IsNewBlog());
@@ -274,14 +276,14 @@ TEST(AccountRefresh, RepairIsNeededOnlyWhenDeviceAndAccountDisagree)
 
 TEST(ViewPassword, TheTypedPasswordIsKeptOnlyOnOk)
 {
-    SandboxDevice device;
+    ScopedHeadlessBlogPrompts prompts;
     CBlogInfo blog;
     blog.SetUrlName("secret-trips");
     blog.SetViewPassword("old");
     EXPECT_FALSE(blog.AskForViewPassword());
     EXPECT_EQ(blog.GetViewPassword(), "old");
-    device.Interaction().ScriptViewPassword("open sesame");
+    prompts.ScriptViewPassword("open sesame");
     EXPECT_TRUE(blog.AskForViewPassword());
     EXPECT_EQ(blog.GetViewPassword(), "open sesame");
-    EXPECT_EQ(device.Interaction().PasswordPrompts(), (std::vector<std::string> { "secret-trips", "secret-trips" }));
+    EXPECT_EQ(prompts.PasswordPrompts(), (std::vector<std::string> { "secret-trips", "secret-trips" }));
 }

@@ -2,8 +2,12 @@
 #include "platform/FileSystem.h"
 #include "support/TemporaryFolder.h"
 
+#include <csignal>
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 TEST(AtomicFile, ReplacesTheTargetOnlyOnCommit)
 {
@@ -50,4 +54,87 @@ TEST(AtomicFile, AFailedBeginLeavesNothingBehind)
     EXPECT_TRUE(file.IsError());
     EXPECT_EQ(file.GetError(), Error::PathNotFound);
     EXPECT_EQ(ListFolder(folder.Path())->size(), 1u);
+}
+
+static std::vector<std::string> Names(const std::string& folder)
+{
+    std::vector<std::string> names;
+    auto entries = ListFolder(folder);
+    if (entries.IsError())
+        return names;
+    for (auto& entry : entries.Value())
+        names.push_back(entry.name);
+    return names;
+}
+
+TEST(AtomicFile, TheTemporaryFileIsNamedAfterTheTargetAndNeverLooksLikeAStore)
+{
+    TemporaryFolder folder;
+    std::string path = folder.File("Trips.vxl");
+    auto file = AtomicFile::Begin(path);
+    ASSERT_FALSE(file.IsError());
+    auto names = Names(folder.Path());
+    ASSERT_EQ(names.size(), 1u);
+    EXPECT_TRUE(names[0].starts_with("Trips.vxl.saving-")) << names[0];
+    EXPECT_EQ(names[0].size(), std::string("Trips.vxl.saving-").size() + 6);
+    EXPECT_EQ(file->TemporaryPath(), folder.File(names[0]));
+    ASSERT_EQ(file->Commit(), Error::Success);
+    EXPECT_EQ(Names(folder.Path()), std::vector<std::string> { "Trips.vxl" });
+}
+
+// A save killed midway (SIGKILL: no destructor runs) leaves its temporary
+// file; the next save of the same target removes it.
+TEST(AtomicFile, ASaveRemovesTheTemporaryFilesOfKilledSaves)
+{
+    TemporaryFolder folder;
+    std::string path = folder.File("Trips.vxl");
+    for (int run = 0; run < 3; ++run) {
+        pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            auto file = AtomicFile::Begin(path);
+            std::string big(100000, 'x');
+            if (!file.IsError() && file->Write(big.data(), big.size()) == Error::Success)
+                ::raise(SIGKILL);
+            ::_exit(1);
+        }
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
+    }
+    // Each killed save removed the one killed before it.
+    auto left = Names(folder.Path());
+    ASSERT_EQ(left.size(), 1u);
+    EXPECT_TRUE(left[0].starts_with("Trips.vxl.saving-"));
+    // Another target's and a longer name are none of this save's business.
+    WriteTextFile(folder.File("Other.vxl.saving-abcdef"), "other");
+    WriteTextFile(folder.File("Trips.vxl.saving-abcdefg"), "longer");
+
+    ASSERT_EQ(WriteFileAtomically(path, "new", 3), Error::Success);
+    EXPECT_EQ(Names(folder.Path()), (std::vector<std::string> { "Other.vxl.saving-abcdef", "Trips.vxl", "Trips.vxl.saving-abcdefg" }));
+}
+
+TEST(AtomicFile, TemporaryFilesOfSavesStillWritingAreLeftAlone)
+{
+    TemporaryFolder folder;
+    std::string path = folder.File("UserInfo.vxu");
+    auto writing = AtomicFile::Begin(path);
+    ASSERT_FALSE(writing.IsError());
+    ASSERT_EQ(writing->Write("half", 4), Error::Success);
+    // Just made by a save that has not locked it yet: empty and new.
+    std::string starting = folder.File("UserInfo.vxu.saving-000000");
+    WriteTextFile(starting, "");
+    // Empty, but left long ago.
+    std::string abandoned = folder.File("UserInfo.vxu.saving-111111");
+    WriteTextFile(abandoned, "");
+    timespec old[2] = { { 1000000, 0 }, { 1000000, 0 } };
+    ASSERT_EQ(::utimensat(AT_FDCWD, abandoned.c_str(), old, 0), 0);
+
+    ASSERT_EQ(WriteFileAtomically(path, "whole", 5), Error::Success);
+    EXPECT_TRUE(PathExists(writing->TemporaryPath()));
+    EXPECT_TRUE(PathExists(starting));
+    EXPECT_FALSE(PathExists(abandoned));
+    // The interrupted writer still finishes its own save.
+    ASSERT_EQ(writing->Commit(), Error::Success);
+    EXPECT_EQ(ReadTextFile(path), "half");
 }

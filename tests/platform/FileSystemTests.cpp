@@ -1,10 +1,13 @@
+#include "platform/File.h"
 #include "platform/FileSystem.h"
 #include "platform/Path.h"
 #include "support/TemporaryFolder.h"
 
 #include <fcntl.h>
+#include <functional>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 TEST(Path, SplitsAndJoinsNativePaths)
@@ -65,4 +68,48 @@ TEST(FileSystem, CopiesKeepTheLastWriteTimeAndSameFilesAreRecognised)
     EXPECT_FALSE(IsSameFile(photo, folder.File("missing.jpg")));
     ASSERT_EQ(::symlink(photo.c_str(), folder.File("link.jpg").c_str()), 0);
     EXPECT_TRUE(IsSameFile(folder.File("link.jpg"), photo));
+}
+
+// Runs `check` in a child process that is given a few seconds: an open that
+// waits (as one of a FIFO for reading does) shows up as a failure, not as a
+// test that never ends.
+static bool PassesWithinSeconds(unsigned seconds, const std::function<bool()>& check)
+{
+    pid_t child = ::fork();
+    if (child == 0) {
+        ::alarm(seconds);
+        ::_exit(check() ? 0 : 1);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+TEST(File, OnlyRegularFilesOpenAndNothingWaitsForAFifo)
+{
+    TemporaryFolder folder;
+    std::string fifo = folder.File("x.vxl");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    ASSERT_EQ(CreateFolder(folder.File("folder.vxl")), Error::Success);
+    WriteTextFile(folder.File("file.vxl"), "bytes");
+
+    EXPECT_TRUE(PassesWithinSeconds(5, [&] {
+        auto read = File::Open(fifo, File::Mode::Read);
+        auto readWrite = File::Open(fifo, File::Mode::ReadWrite);
+        return read.GetError() == Error::NotARegularFile && readWrite.GetError() == Error::NotARegularFile
+            && ReadWholeFile(fifo).GetError() == Error::NotARegularFile;
+    }));
+    EXPECT_EQ(File::Open(folder.File("folder.vxl"), File::Mode::Read).GetError(), Error::IsADirectory);
+    auto file = File::Open(folder.File("file.vxl"), File::Mode::Read);
+    ASSERT_FALSE(file.IsError());
+    EXPECT_EQ(::fcntl(file->Descriptor(), F_GETFL) & O_NONBLOCK, 0) << "an ordinary descriptor once open";
+
+    auto entries = ListFolder(folder.Path());
+    ASSERT_EQ(entries->size(), 3u); // file.vxl, folder.vxl, x.vxl
+    EXPECT_TRUE((*entries)[0].isRegularFile);
+    EXPECT_TRUE((*entries)[1].isDirectory);
+    EXPECT_FALSE((*entries)[1].isRegularFile);
+    EXPECT_FALSE((*entries)[2].isRegularFile);
+    EXPECT_FALSE((*entries)[2].isDirectory);
+    EXPECT_EQ(SystemErrorText(Error::IsADirectory), "is a directory (system error 336)");
 }

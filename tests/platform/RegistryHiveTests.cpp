@@ -1,5 +1,6 @@
 #include "platform/FileSystem.h"
 #include "platform/RegistryHive.h"
+#include "support/ResourceLimits.h"
 #include "support/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
@@ -157,4 +158,94 @@ TEST(RegistryHive, PicksUpChangesMadeByAnotherWriter)
     EXPECT_EQ(second.QueryValue("Software", "v"), Dword(1));
     ASSERT_EQ(second.SetValue("Software", "v", Dword(2)), Error::Success);
     EXPECT_EQ(first.QueryValue("Software", "v"), Dword(2));
+}
+
+static std::string Utf16File(const std::u16string& text)
+{
+    std::string bytes = "\xFF\xFE";
+    for (char16_t unit : text) {
+        bytes += static_cast<char>(unit & 0xFF);
+        bytes += static_cast<char>(unit >> 8);
+    }
+    return bytes;
+}
+
+// What the next save would write differs from such a file: it must be kept
+// aside like any other damaged one.
+TEST(RegistryHive, TextThatCannotBeReadExactlyIsDamage)
+{
+    std::u16string header = u"Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Software\\A]\r\n";
+    std::u16string loneSurrogate = header + u"\"Blog\"=\"trips\xD800x\"\r\n";
+    const std::string files[] = {
+        Utf16File(loneSurrogate),
+        Utf16File(header + u"\"Blog\"=\"trips\"\r\n") + "\x41",                                               // an odd byte at the end
+        "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\Software\\A]\n\"Blog\"=\"trips\xC3\"\n", // malformed UTF-8
+    };
+    for (const std::string& bytes : files) {
+        TemporaryFolder folder;
+        std::string path = folder.File("registry.reg");
+        WriteTextFile(path, bytes);
+        RegistryHive hive(path);
+        EXPECT_TRUE(hive.LoadedDamagedFile());
+        ASSERT_EQ(hive.SetValue("Software\\A", "New", Dword(1)), Error::Success);
+        EXPECT_EQ(hive.DamagedCopyPath(), path + ".damaged");
+        EXPECT_EQ(ReadTextFile(path + ".damaged"), bytes) << "the file as it was is kept";
+    }
+}
+
+static std::vector<std::string> DamagedCopies(const std::string& folder)
+{
+    std::vector<std::string> names;
+    auto entries = ListFolder(folder);
+    if (entries.IsError())
+        return names;
+    for (auto& entry : entries.Value()) {
+        if (entry.name.find(".damaged") != std::string::npos)
+            names.push_back(entry.name);
+    }
+    return names;
+}
+
+// On a failing disk every save fails; each run, and each access after a
+// failed save, reads the damaged file again. One copy of it is enough.
+TEST(RegistryHive, SavesThatFailKeepOneCopyOfTheDamagedFile)
+{
+    TemporaryFolder folder;
+    std::string path = folder.File("registry.reg");
+    std::string damaged = "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\Software\\A]\n\"Good\"=dword:00000002\n\"Bad\n";
+    WriteTextFile(path, damaged);
+    {
+        FileSizeLimit diskFull(16);
+        RegistryHive hive(path);
+        for (int attempt = 0; attempt < 3; ++attempt)
+            EXPECT_NE(hive.SetValue("Software\\A", "New", Dword(3)), Error::Success);
+        for (int run = 0; run < 3; ++run) {
+            RegistryHive nextRun(path);
+            EXPECT_NE(nextRun.SetValue("Software\\A", "New", Dword(3)), Error::Success);
+        }
+    }
+    EXPECT_EQ(DamagedCopies(folder.Path()), std::vector<std::string> { "registry.reg.damaged" });
+    EXPECT_EQ(ReadTextFile(path), damaged);
+
+    // Space again: the save goes through, still with the one copy.
+    RegistryHive hive(path);
+    ASSERT_EQ(hive.SetValue("Software\\A", "New", Dword(3)), Error::Success);
+    EXPECT_EQ(DamagedCopies(folder.Path()), std::vector<std::string> { "registry.reg.damaged" });
+    EXPECT_EQ(ReadTextFile(path + ".damaged"), damaged);
+    EXPECT_EQ(RegistryHive(path).QueryValue("Software\\A", "Good"), Dword(2));
+}
+
+TEST(RegistryHive, NoNumberOfKeptCopiesBlocksASave)
+{
+    TemporaryFolder folder;
+    std::string path = folder.File("registry.reg");
+    WriteTextFile(path + ".damaged", "copy 1");
+    for (int number = 2; number <= 999; ++number)
+        WriteTextFile(path + ".damaged-" + std::to_string(number), "copy " + std::to_string(number));
+    WriteTextFile(path, "not a registry file");
+    RegistryHive hive(path);
+    ASSERT_EQ(hive.CreateKey("Software"), Error::Success);
+    EXPECT_EQ(hive.DamagedCopyPath(), path + ".damaged-1000");
+    EXPECT_EQ(ReadTextFile(path + ".damaged-1000"), "not a registry file");
+    EXPECT_EQ(ReadTextFile(path + ".damaged-999"), "copy 999");
 }
