@@ -146,8 +146,8 @@ SqlValue ReadValue(const PGresult* result, int row, int column, Oid type)
 
 class PostgresTransaction final : public SqlTransaction {
 public:
-    PostgresTransaction(PostgresDatabase& database, PostgresConnection& connection, std::optional<std::int64_t> feedStamp)
-        : m_database(database)
+    PostgresTransaction(ConnectionPool<PostgresConnection>& pool, PostgresConnection& connection, std::optional<std::int64_t> feedStamp)
+        : m_pool(pool)
         , m_connection(connection)
         , m_feedStamp(feedStamp)
     {
@@ -161,13 +161,17 @@ public:
             Result result(PQexec(m_connection.handle, "ROLLBACK"));
         }
         if (m_connection.Reusable())
-            m_database.Release(&m_connection);
+            m_pool.Give(&m_connection);
         else
             delete &m_connection;
     }
 
     ErrorOr<SqlRows> Query(std::string_view sql, const std::vector<SqlValue>& parameters) override
     {
+        // Rolling back to a savepoint also lets go of the stamp's lock if
+        // it was taken after the savepoint: a later change takes it anew.
+        if (sql.starts_with("ROLLBACK TO"))
+            m_changeStamp.reset();
         auto name = Prepare(sql);
         if (name.IsError())
             return name.GetError();
@@ -252,7 +256,7 @@ private:
         return name;
     }
 
-    PostgresDatabase& m_database;
+    ConnectionPool<PostgresConnection>& m_pool;
     PostgresConnection& m_connection;
     std::optional<std::int64_t> m_feedStamp;
     std::optional<std::int64_t> m_changeStamp;
@@ -299,7 +303,7 @@ ErrorOr<std::unique_ptr<PostgresDatabase>> PostgresDatabase::Open(const std::str
         problem = "cannot begin a transaction";
         return started.GetError();
     }
-    PostgresTransaction transaction(*database, *connection.release(), std::nullopt);
+    PostgresTransaction transaction(database->m_pool, *connection.release(), std::nullopt);
     if (ErrorCode code = transaction.Execute("SELECT pg_advisory_xact_lock(hashtext('vellumbrix schema'), hashtext(current_schema()))");
         code != Error::Success) {
         problem = "cannot lock the schema";
@@ -314,22 +318,17 @@ ErrorOr<std::unique_ptr<PostgresDatabase>> PostgresDatabase::Open(const std::str
     return database;
 }
 
-PostgresDatabase::~PostgresDatabase()
+PostgresDatabase::PostgresDatabase(std::string address)
+    : m_address(std::move(address))
 {
-    for (PostgresConnection* connection : m_idle)
-        delete connection;
 }
+
+PostgresDatabase::~PostgresDatabase() = default;
 
 ErrorOr<PostgresConnection*> PostgresDatabase::Acquire(bool fresh)
 {
-    if (!fresh) {
-        std::lock_guard lock(m_mutex);
-        if (!m_idle.empty()) {
-            PostgresConnection* connection = m_idle.back();
-            m_idle.pop_back();
-            return connection;
-        }
-    }
+    if (PostgresConnection* idle = fresh ? nullptr : m_pool.Take())
+        return idle;
     std::string problem;
     std::unique_ptr<PostgresConnection> connection = Connect(m_address, problem);
     if (!connection) {
@@ -337,22 +336,6 @@ ErrorOr<PostgresConnection*> PostgresDatabase::Acquire(bool fresh)
         return ErrorOr<PostgresConnection*>(Error::SharingViolation);
     }
     return connection.release();
-}
-
-void PostgresDatabase::Release(PostgresConnection* connection)
-{
-    std::lock_guard lock(m_mutex);
-    m_idle.push_back(connection);
-}
-
-ErrorOr<std::unique_ptr<SqlTransaction>> PostgresDatabase::Begin(TransactionKind kind)
-{
-    return Start(kind, std::nullopt);
-}
-
-ErrorOr<std::unique_ptr<SqlTransaction>> PostgresDatabase::BeginFeed(std::int64_t now)
-{
-    return Start(TransactionKind::Write, now);
 }
 
 ErrorOr<std::unique_ptr<SqlTransaction>> PostgresDatabase::Start(TransactionKind kind, std::optional<std::int64_t> feedClock)
@@ -368,7 +351,7 @@ ErrorOr<std::unique_ptr<SqlTransaction>> PostgresDatabase::Start(TransactionKind
             return transaction;
         bool lost = PQstatus((*connection)->handle) != CONNECTION_OK;
         if ((*connection)->Reusable())
-            Release(*connection);
+            m_pool.Give(*connection);
         else
             delete *connection;
         if (!lost || fresh)
@@ -394,5 +377,5 @@ ErrorOr<std::unique_ptr<SqlTransaction>> PostgresDatabase::StartOn(PostgresConne
     auto begun = RunPlain(connection, BeginStatement(kind));
     if (begun.IsError())
         return begun.GetError();
-    return std::unique_ptr<SqlTransaction>(new PostgresTransaction(*this, connection, feedStamp));
+    return std::unique_ptr<SqlTransaction>(new PostgresTransaction(m_pool, connection, feedStamp));
 }

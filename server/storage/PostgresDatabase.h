@@ -1,11 +1,9 @@
 #pragma once
 
+#include "server/storage/ConnectionPool.h"
 #include "server/storage/SqlDatabase.h"
 
-#include <mutex>
-#include <optional>
 #include <string>
-#include <vector>
 
 struct PostgresConnection;
 
@@ -23,27 +21,20 @@ public:
     static ErrorOr<std::unique_ptr<PostgresDatabase>> Open(const std::string& address, std::string& problem);
     ~PostgresDatabase() override;
 
-    ErrorOr<std::unique_ptr<SqlTransaction>> Begin(TransactionKind kind) override;
-    ErrorOr<std::unique_ptr<SqlTransaction>> BeginFeed(std::int64_t now) override;
     std::string_view EngineName() const override { return "postgresql"; }
-
-    // Used by the transactions to hand their connection back.
-    void Release(PostgresConnection* connection);
 
     // Whether an address names this engine ("postgresql://" or
     // "postgres://").
     static bool IsAddress(const std::string& address);
 
+protected:
+    ErrorOr<std::unique_ptr<SqlTransaction>> Start(TransactionKind kind, std::optional<std::int64_t> feedClock) override;
+
 private:
-    explicit PostgresDatabase(std::string address)
-        : m_address(std::move(address))
-    {
-    }
+    explicit PostgresDatabase(std::string address);
     ErrorOr<PostgresConnection*> Acquire(bool fresh);
-    ErrorOr<std::unique_ptr<SqlTransaction>> Start(TransactionKind kind, std::optional<std::int64_t> feedClock);
     ErrorOr<std::unique_ptr<SqlTransaction>> StartOn(PostgresConnection& connection, TransactionKind kind, std::optional<std::int64_t> feedClock);
 
     std::string m_address;
-    std::mutex m_mutex;
-    std::vector<PostgresConnection*> m_idle;
+    ConnectionPool<PostgresConnection> m_pool;
 };

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -72,11 +73,15 @@ public:
 class SqlDatabase {
 public:
     virtual ~SqlDatabase() = default;
-    virtual ErrorOr<std::unique_ptr<SqlTransaction>> Begin(TransactionKind kind) = 0;
+    ErrorOr<std::unique_ptr<SqlTransaction>> Begin(TransactionKind kind) { return Start(kind, std::nullopt); }
     // A write transaction that also reads the changes feed, begun at the
     // service's clock reading `now`: see FeedStamp.
-    virtual ErrorOr<std::unique_ptr<SqlTransaction>> BeginFeed(std::int64_t now) = 0;
+    ErrorOr<std::unique_ptr<SqlTransaction>> BeginFeed(std::int64_t now) { return Start(TransactionKind::Write, now); }
     virtual std::string_view EngineName() const = 0;
+
+protected:
+    // feedClock: given for BeginFeed.
+    virtual ErrorOr<std::unique_ptr<SqlTransaction>> Start(TransactionKind kind, std::optional<std::int64_t> feedClock) = 0;
 };
 
 // The first row's first column of a query that answers one number (0 when

@@ -82,8 +82,8 @@ ErrorCode RunPlain(SqliteConnection& connection, const char* sql)
 
 class SqliteTransaction final : public SqlTransaction {
 public:
-    SqliteTransaction(SqliteDatabase& database, SqliteConnection& connection, std::optional<std::int64_t> feedClock)
-        : m_database(database)
+    SqliteTransaction(ConnectionPool<SqliteConnection>& pool, SqliteConnection& connection, std::optional<std::int64_t> feedClock)
+        : m_pool(pool)
         , m_connection(connection)
         , m_feedClock(feedClock)
     {
@@ -101,11 +101,14 @@ public:
                 return;
             }
         }
-        m_database.Release(&m_connection);
+        m_pool.Give(&m_connection);
     }
 
     ErrorOr<SqlRows> Query(std::string_view sql, const std::vector<SqlValue>& parameters) override
     {
+        // The stamp taken after a savepoint is undone with it.
+        if (sql.starts_with("ROLLBACK TO"))
+            m_changeStamp.reset();
         auto statement = Prepare(sql);
         if (statement.IsError())
             return statement.GetError();
@@ -216,7 +219,7 @@ private:
         return row;
     }
 
-    SqliteDatabase& m_database;
+    ConnectionPool<SqliteConnection>& m_pool;
     SqliteConnection& m_connection;
     std::optional<std::int64_t> m_feedClock;
     std::optional<std::int64_t> m_changeStamp;
@@ -246,22 +249,17 @@ ErrorOr<std::unique_ptr<SqliteDatabase>> SqliteDatabase::Open(const std::string&
     return database;
 }
 
-SqliteDatabase::~SqliteDatabase()
+SqliteDatabase::SqliteDatabase(std::string path)
+    : m_path(std::move(path))
 {
-    for (SqliteConnection* connection : m_idle)
-        delete connection;
 }
+
+SqliteDatabase::~SqliteDatabase() = default;
 
 ErrorOr<SqliteConnection*> SqliteDatabase::Acquire()
 {
-    {
-        std::lock_guard lock(m_mutex);
-        if (!m_idle.empty()) {
-            SqliteConnection* connection = m_idle.back();
-            m_idle.pop_back();
-            return connection;
-        }
-    }
+    if (SqliteConnection* idle = m_pool.Take())
+        return idle;
     auto connection = std::make_unique<SqliteConnection>();
     int result = sqlite3_open_v2(m_path.c_str(), &connection->handle,
         SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
@@ -275,22 +273,6 @@ ErrorOr<SqliteConnection*> SqliteDatabase::Acquire()
     return connection.release();
 }
 
-void SqliteDatabase::Release(SqliteConnection* connection)
-{
-    std::lock_guard lock(m_mutex);
-    m_idle.push_back(connection);
-}
-
-ErrorOr<std::unique_ptr<SqlTransaction>> SqliteDatabase::Begin(TransactionKind kind)
-{
-    return Start(kind, std::nullopt);
-}
-
-ErrorOr<std::unique_ptr<SqlTransaction>> SqliteDatabase::BeginFeed(std::int64_t now)
-{
-    return Start(TransactionKind::Write, now);
-}
-
 ErrorOr<std::unique_ptr<SqlTransaction>> SqliteDatabase::Start(TransactionKind kind, std::optional<std::int64_t> feedClock)
 {
     auto connection = Acquire();
@@ -298,8 +280,8 @@ ErrorOr<std::unique_ptr<SqlTransaction>> SqliteDatabase::Start(TransactionKind k
         return connection.GetError();
     const char* begin = kind == TransactionKind::Write ? "BEGIN IMMEDIATE" : "BEGIN DEFERRED";
     if (ErrorCode code = RunPlain(**connection, begin); code != Error::Success) {
-        Release(*connection);
+        m_pool.Give(*connection);
         return code;
     }
-    return std::unique_ptr<SqlTransaction>(new SqliteTransaction(*this, **connection, feedClock));
+    return std::unique_ptr<SqlTransaction>(new SqliteTransaction(m_pool, **connection, feedClock));
 }

@@ -1,11 +1,9 @@
 #pragma once
 
+#include "server/storage/ConnectionPool.h"
 #include "server/storage/SqlDatabase.h"
 
-#include <mutex>
-#include <optional>
 #include <string>
-#include <vector>
 
 struct SqliteConnection;
 
@@ -23,22 +21,15 @@ public:
     static ErrorOr<std::unique_ptr<SqliteDatabase>> Open(const std::string& path, std::string& problem);
     ~SqliteDatabase() override;
 
-    ErrorOr<std::unique_ptr<SqlTransaction>> Begin(TransactionKind kind) override;
-    ErrorOr<std::unique_ptr<SqlTransaction>> BeginFeed(std::int64_t now) override;
     std::string_view EngineName() const override { return "sqlite"; }
 
-    // Used by the transactions to hand their connection back.
-    void Release(SqliteConnection* connection);
+protected:
+    ErrorOr<std::unique_ptr<SqlTransaction>> Start(TransactionKind kind, std::optional<std::int64_t> feedClock) override;
 
 private:
-    explicit SqliteDatabase(std::string path)
-        : m_path(std::move(path))
-    {
-    }
+    explicit SqliteDatabase(std::string path);
     ErrorOr<SqliteConnection*> Acquire();
-    ErrorOr<std::unique_ptr<SqlTransaction>> Start(TransactionKind kind, std::optional<std::int64_t> feedClock);
 
     std::string m_path;
-    std::mutex m_mutex;
-    std::vector<SqliteConnection*> m_idle;
+    ConnectionPool<SqliteConnection> m_pool;
 };

@@ -183,11 +183,7 @@ TEST_F(ScaleOut, AFollowerThroughOneProcessMissesNothingWrittenThroughTheOthers)
         stamp = changes.Value("TS");
         ++reads;
     };
-    while (writing.load() > 0)
-        follow();
-    for (auto& writer : writers)
-        writer.join();
-    follow();
+    FollowWhileWriting(writers, writing, follow);
     EXPECT_EQ(seenTitles, finalTitles) << "after " << reads << " reads of the feed";
 }
 

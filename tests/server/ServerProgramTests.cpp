@@ -56,12 +56,8 @@ TEST(ServerProgram, AdministrationCommands)
 
     // A blog to administer, made through the service.
     {
-        ServerOptions options;
-        options.dataFolder = data;
-        options.photosFolder = data + "/photos";
-        options.database = database.Address();
         std::string problem;
-        auto instance = OpenServiceInstance(options, problem);
+        auto instance = OpenServiceInstance(TestServerOptions(data, database), problem);
         ASSERT_FALSE(instance.IsError()) << problem;
         auto transaction = (*instance)->database->Begin(TransactionKind::Write);
         ASSERT_FALSE(transaction.IsError());

@@ -13,14 +13,28 @@
 #include <pugixml.hpp>
 #include <stdexcept>
 
-ServiceUnderTest::ServiceUnderTest(HttpLimits limits, const TlsFiles& tls)
+ServerOptions TestServerOptions(const std::string& dataFolder, const TestDatabase& database)
 {
     ServerOptions options;
-    options.dataFolder = m_folder.File("data");
-    options.photosFolder = m_folder.File("data/photos");
-    options.database = m_database.Address();
+    options.dataFolder = dataFolder;
+    options.photosFolder = dataFolder + "/photos";
+    options.database = database.Address();
+    return options;
+}
+
+void FollowWhileWriting(std::vector<std::thread>& writers, const std::atomic<int>& writing, const std::function<void()>& follow)
+{
+    while (writing.load() > 0)
+        follow();
+    for (std::thread& writer : writers)
+        writer.join();
+    follow();
+}
+
+ServiceUnderTest::ServiceUnderTest(HttpLimits limits, const TlsFiles& tls)
+{
     std::string problem;
-    auto instance = OpenServiceInstance(options, problem);
+    auto instance = OpenServiceInstance(TestServerOptions(m_folder.File("data"), m_database), problem);
     if (instance.IsError())
         throw std::runtime_error("cannot open the service: " + problem);
     m_instance = instance.ReleaseValue();

@@ -13,6 +13,7 @@
 #include "server/http/ServiceServer.h"
 
 #include <atomic>
+#include <functional>
 #include <httplib.h>
 #include <map>
 #include <memory>
@@ -72,6 +73,15 @@ private:
     std::atomic<std::int64_t> m_offset { 0 };
     int m_port { 0 };
 };
+
+// The options of a service in a test's data folder (its photos in
+// "photos" there) on the test's database.
+ServerOptions TestServerOptions(const std::string& dataFolder, const TestDatabase& database);
+
+// Runs `follow` again and again while any writer is still `writing`, joins
+// the writers, then runs it once more: what a device that syncs through a
+// busy time does.
+void FollowWhileWriting(std::vector<std::thread>& writers, const std::atomic<int>& writing, const std::function<void()>& follow);
 
 // "YYYY-MM-DDTHH:MM:SSZ" of a moment, as devices write created times.
 std::string UtcText(std::int64_t moment);

@@ -3,11 +3,8 @@
 // side by side, schema set-up by processes starting at once, and a
 // database from a newer server refused.
 
-#include "TestDatabases.h"
+#include "ServerTestKit.h"
 
-#include "support/TemporaryFolder.h"
-
-#include "server/ServiceInstance.h"
 #include "server/storage/ServiceMeta.h"
 #include "server/storage/SqlPlaceholders.h"
 
@@ -29,12 +26,8 @@ public:
     // One more opening of the same database, as another process would.
     std::unique_ptr<ServiceInstance> Open(std::string* failure = nullptr) const
     {
-        ServerOptions options;
-        options.dataFolder = m_folder.File("data");
-        options.photosFolder = m_folder.File("photos");
-        options.database = m_database.Address();
         std::string problem;
-        auto instance = OpenServiceInstance(options, problem);
+        auto instance = OpenServiceInstance(TestServerOptions(m_folder.File("data"), m_database), problem);
         if (failure)
             *failure = instance.IsError() ? problem : "";
         return instance.IsError() ? nullptr : instance.ReleaseValue();
@@ -176,11 +169,7 @@ TEST(ChangeStamps, AFollowerOfTheFeedMissesNoChange)
         since = *stamp;
         ++reads;
     };
-    while (writing.load() > 0)
-        follow();
-    for (auto& writer : writers)
-        writer.join();
-    follow();
+    FollowWhileWriting(writers, writing, follow);
     EXPECT_EQ(seen.size(), size_t(Writers * ChangesEach)) << "after " << reads << " reads of the feed";
     EXPECT_GT(reads, 10);
 }
