@@ -117,11 +117,8 @@ int ListUsersCommand(AdminRun& run)
         return run.Failed(users.GetError());
     std::fprintf(run.out, "%-6s %-32s %-5s %8s %8s  %s\n", "ID", "E-MAIL", "PLAN", "QUOTA", "PHOTOS", "NAME");
     for (const UserRecord& user : *users) {
-        auto photos = CountPhotosOwnedBy(*run.db, user.id);
-        if (photos.IsError())
-            return run.Failed(photos.GetError());
         std::fprintf(run.out, "%-6u %-32s %-5s %8u %8lld  %s\n", user.id, user.email.c_str(), user.pro ? "pro" : "free", user.quota,
-            static_cast<long long>(*photos), user.DisplayName().c_str());
+            static_cast<long long>(user.photos), user.DisplayName().c_str());
     }
     return 0;
 }

@@ -60,13 +60,14 @@ ErrorCode CodeFromState(std::string_view state)
 }
 
 // The code of a failed statement; the server's message goes to the log,
-// except for conflicts, which are run again and are no fault.
+// except for conflicts, which are run again and are no fault, and for a key
+// that refuses a row, which its caller expects and answers.
 ErrorCode Report(PostgresConnection& connection, const PGresult* result, std::string_view what)
 {
     const char* state = result ? PQresultErrorField(result, PG_DIAG_SQLSTATE) : nullptr;
     // Without a state the connection itself failed.
     ErrorCode code = state ? CodeFromState(state) : Error::SharingViolation;
-    if (code != TransactionConflict) {
+    if (code != TransactionConflict && !(state && std::string_view(state) == "23505")) {
         const char* message = result ? PQresultErrorMessage(result) : "";
         if (!*message)
             message = PQerrorMessage(connection.handle);

@@ -68,10 +68,14 @@ ErrorCode CodeFromSqlite(int result)
     }
 }
 
+// The code of a failed statement; the message goes to the log, except for
+// a key that refuses a row, which its caller expects and answers.
 ErrorCode Report(SqliteConnection& connection, int result, std::string_view what)
 {
-    std::fprintf(stderr, "sqlite: %.*s: %s\n", static_cast<int>(what.size()), what.data(), sqlite3_errmsg(connection.handle));
-    return CodeFromSqlite(result);
+    ErrorCode code = CodeFromSqlite(result);
+    if (code != Error::AlreadyExists)
+        std::fprintf(stderr, "sqlite: %.*s: %s\n", static_cast<int>(what.size()), what.data(), sqlite3_errmsg(connection.handle));
+    return code;
 }
 
 ErrorCode RunPlain(SqliteConnection& connection, const char* sql)

@@ -26,15 +26,17 @@ WsAnswer Fault(WsAnswer answer, int status, std::string_view reason)
     return answer;
 }
 
-// Attempts at a request that keeps meeting conflicts.
-constexpr int MaximumAttempts = 8;
+// Attempts at a request that keeps meeting conflicts: enough for a score of
+// devices of one account uploading at the same moment (each upload changes
+// the account's count of photos).
+constexpr int MaximumAttempts = 16;
 
 void PauseBeforeAttempt(int attempt)
 {
     // Random, so that two requests that met once don't meet again; longer
     // each time.
     thread_local std::minstd_rand random(std::random_device {}());
-    int most = 2 << std::min(attempt, 7);
+    int most = 2 << std::min(attempt, 6);
     std::this_thread::sleep_for(std::chrono::milliseconds(1 + random() % static_cast<unsigned>(most)));
 }
 

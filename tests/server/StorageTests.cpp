@@ -191,7 +191,7 @@ TEST(Schema, ProcessesStartingAtOnceMakeItOnce)
         EXPECT_EQ(start.get(), "ok");
     auto transaction = Begun(first.Database().Begin(TransactionKind::Read));
     auto version = ReadMeta(*transaction, "schema");
-    EXPECT_EQ(version.IsError() ? "" : *version, "1");
+    EXPECT_EQ(version.IsError() ? "" : *version, "2");
 }
 
 TEST(Schema, ADatabaseOfANewerServerIsRefused)
@@ -204,5 +204,30 @@ TEST(Schema, ADatabaseOfANewerServerIsRefused)
     }
     std::string failure;
     EXPECT_EQ(opened.Open(&failure), nullptr);
-    EXPECT_NE(failure.find("made by a newer vellumbrix-server (schema 99; this one knows up to 1)"), std::string::npos) << failure;
+    EXPECT_NE(failure.find("made by a newer vellumbrix-server (schema 99; this one knows up to 2)"), std::string::npos) << failure;
+}
+
+// A database of the first version (as the first servers left it) gets each
+// account's count of photos when it is opened.
+TEST(Schema, AnOlderDatabaseIsUpgradedWithItsData)
+{
+    OpenedDatabase opened;
+    {
+        auto transaction = Begun(opened.Database().Begin(TransactionKind::Write));
+        for (const char* sql :
+            { "INSERT INTO users (email, email_key, password, quota, created) VALUES ('ann@example.com', 'ann@example.com', 'pw', 10, 0)",
+                "INSERT INTO blogs (name, name_key, owner_id, created, changed) VALUES ('garden', 'garden', 1, 0, 0)",
+                "INSERT INTO entries (blog_id, poster_id, posted, taken, photo_key, width, height, photo_bytes, deleted, created, changed)"
+                " VALUES (1, 1, 0, 0, 'a', 1, 1, 1, 0, 0, 0), (1, 1, 0, 0, 'b', 1, 1, 1, 0, 0, 0), (1, 1, 0, 0, 'c', 1, 1, 1, 1, 0, 0)",
+                "ALTER TABLE users DROP COLUMN photos", "UPDATE meta SET value = '1' WHERE name = 'schema'" })
+            ASSERT_EQ(transaction->Execute(sql), Error::Success) << sql;
+        ASSERT_EQ(transaction->Commit(), Error::Success);
+    }
+    std::string failure;
+    auto upgraded = opened.Open(&failure);
+    ASSERT_NE(upgraded, nullptr) << failure;
+    auto transaction = Begun(upgraded->database->Begin(TransactionKind::Read));
+    auto photos = QueryNumber(*transaction, "SELECT photos FROM users WHERE id = 1");
+    EXPECT_EQ(photos.IsError() ? -1 : *photos, 2);
+    EXPECT_EQ(*ReadMeta(*transaction, "schema"), "2");
 }
