@@ -65,5 +65,6 @@ private:
     WsEndpoint m_endpoint;
     BlogPages m_pages;
     std::unique_ptr<httplib::Server> m_server;
+    int m_listeningSocket { -1 };
     std::string m_listenHost;
 };

@@ -272,7 +272,7 @@ Answer Device::Post(const std::string& body)
     httplib::Headers headers { { "User-Agent", "WinCE-PocketPC vellumbrix 1.0" } };
     auto result = client.Post("/ws/", headers, body, "text/xml; charset=utf-8");
     if (!result)
-        return Answer { -1, {} };
+        return Answer { -1, httplib::to_string(result.error()) };
     return Answer { result->status, result->body };
 }
 
@@ -286,7 +286,7 @@ Answer Device::Get(const std::string& path)
     httplib::Client client = m_service.Client();
     auto result = client.Get(path.c_str());
     if (!result)
-        return Answer { -1, {} };
+        return Answer { -1, httplib::to_string(result.error()) };
     return Answer { result->status, result->body };
 }
 

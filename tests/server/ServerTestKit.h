@@ -122,7 +122,7 @@ struct AuthOptions {
 };
 
 struct Answer {
-    int status { 0 };
+    int status { 0 }; // -1: no answer (the body says why)
     std::string body;
 
     // The "<MS>" text ("" when the answer is not a refusal).
