@@ -3,6 +3,7 @@
 // SIGTERM, with its log.
 
 #include "ProgramRunner.h"
+#include "ServerProcess.h"
 #include "ServerTestKit.h"
 
 #include <cstdio>
@@ -150,4 +151,19 @@ TEST(ServerProgram, ServesLogsAndStopsOnSigterm)
     EXPECT_NE(log.find("vellumbrix-server: stopped"), std::string::npos);
     // The photos went where --photos said.
     EXPECT_TRUE(std::filesystem::is_directory(folder.File("pictures")));
+}
+
+// A second server started on the port of a running one says so and stops,
+// rather than quietly sharing the port.
+TEST(ServerProgram, ASecondServerOnATakenPortRefusesToStart)
+{
+    TemporaryFolder folder;
+    TestDatabase database;
+    std::string data = folder.File("data");
+    ServerProcess first(On(data, database, {}));
+    std::string port = first.Host().substr(first.Host().find(':') + 1);
+    // (A second server that did start would be stopped after 10 seconds.)
+    ProgramRun second = RunProgram(VBX_SERVER_PATH, On(folder.File("other"), database, { "--listen", "127.0.0.1:" + port }), 10);
+    EXPECT_EQ(second.status, 1);
+    EXPECT_NE(second.err.find("cannot listen on 127.0.0.1:" + port), std::string::npos) << second.err;
 }
