@@ -5,6 +5,7 @@
 # Targets: vbx_jpeg_decoder_fuzzer, vbx_response_scan_fuzzer,
 # vbx_store_file_fuzzer (blog store and user files: load, save, load again),
 # vbx_registry_file_fuzzer (the registry file: read, write back, save),
+# vbx_changes_response_fuzzer (changes responses merged into a store),
 # vbx_server_request_fuzzer.
 # Seeds: fuzz/corpus/TARGET when it exists, plus generated pictures and the
 # kept findings (tests/data/jpeg-fuzz) for the JPEG decoder. The corpus the
@@ -49,6 +50,13 @@ if [[ "$target" == vbx_jpeg_decoder_fuzzer ]]; then
     seeds+=("$top/tests/data/jpeg-fuzz")
     options+=(-max_len=65536 -timeout=10 -rss_limit_mb=2048)
 fi
+
+# Changes responses: whole responses of a few records, each merged into a
+# store (and every other one saved) in a few milliseconds.
+if [[ "$target" == vbx_changes_response_fuzzer ]]; then
+    options+=(-max_len=16384 -timeout=10 -rss_limit_mb=2048)
+fi
+
 if [[ "$target" == vbx_server_request_fuzzer ]]; then
     # Envelopes carry whole photos as base64.
     options+=(-max_len=131072 -timeout=10 -rss_limit_mb=2048)

@@ -33,7 +33,8 @@ if [[ -n "${postgres:-}" ]]; then
 fi
 
 # The parsers under the sanitizers: the decoder, the store and user file
-# loaders, the registry parser and the response scanner, through the replay
+# loaders, the registry parser, the response scanner and the merge of
+# changes responses into a store, through the replay
 # of every kept fuzz input with its outcome checked. Only that program and
 # the libraries it needs are built a second time.
 sanitized="$build-sanitize"

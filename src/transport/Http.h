@@ -6,7 +6,6 @@
 #include "transport/HttpResponse.h"
 
 #include <memory>
-#include <random>
 #include <string>
 #include <string_view>
 
@@ -32,7 +31,9 @@ public:
     // Closes every cached connection.
     virtual void Close(int flag) = 0;
 
-    // 31 pseudo-random letters and digits.
+    // 31 random letters and digits, drawn from the operating system's
+    // random source: a nonce that could be predicted would weaken the
+    // digest it goes into.
     virtual std::string MakeNonce();
 
     // 1223: the user cancelled.
@@ -49,9 +50,5 @@ public:
     virtual ProgramTime ParseTime(std::string_view text);
 
 protected:
-    // Seeds the nonce generator.
-    Http();
-
-private:
-    std::mt19937 m_random;
+    Http() = default;
 };

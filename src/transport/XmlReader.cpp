@@ -142,9 +142,13 @@ bool ReadElementValue(Stream& stream, char* buffer, std::uint32_t size, char ope
         return closed;
 
     UnescapeEntities(buffer, size);
-    std::vector<char> converted(size);
-    stream.ConvertText(buffer, converted.data(), size, TextDirection::Incoming);
-    std::copy(converted.begin(), converted.end(), buffer);
+    // No stream of this program converts text; a scratch copy of the whole
+    // buffer for every value would only cost time.
+    if (stream.ConvertsText()) {
+        std::vector<char> converted(size);
+        stream.ConvertText(buffer, converted.data(), size, TextDirection::Incoming);
+        std::copy(converted.begin(), converted.end(), buffer);
+    }
     return closed;
 }
 

@@ -1,9 +1,11 @@
+#include "ChangesResponseExercise.h"
 #include "CorpusReplay.h"
 #include "JpegDecoderExercise.h"
 #include "RegistryFileRoundTrip.h"
 #include "ResponseScanExercise.h"
 #include "StoreFileRoundTrip.h"
 #include "support/SandboxDevice.h"
+#include "support/ScopedEnvironment.h"
 #include "support/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
@@ -32,6 +34,14 @@ TEST(CorpusReplay, ResponseScan)
         EXPECT_EQ(outcome.find("(a file stream: "), std::string::npos) << outcome;
         return outcome;
     });
+}
+
+TEST(CorpusReplay, ChangesResponse)
+{
+    // The responses' times are UTC; the store's are local.
+    ScopedTimeZone zone("UTC0");
+    ReplayCorpus(Corpus("vbx_changes_response_fuzzer"), Corpus("vbx_changes_response_fuzzer.outcomes"),
+        [](std::span<const std::uint8_t> input) { return ProcessChangesInput(input.data(), input.size()).Text(); });
 }
 
 TEST(CorpusReplay, StoreAndUserFiles)

@@ -35,6 +35,17 @@ TEST(HttpClient, NoncesAreFreshLettersAndDigits)
     EXPECT_EQ(http.GetSecondsFrom1904To1970(), 2082844800u);
 }
 
+TEST(HttpClient, NoncesUseTheWholeAlphabet)
+{
+    CurlHttp http;
+    std::set<char> seen;
+    for (int i = 0; i < 2000; ++i) {
+        for (char c : http.MakeNonce())
+            seen.insert(c);
+    }
+    EXPECT_EQ(seen.size(), 62u);
+}
+
 TEST(HttpClient, UserAgentNamesTheProgramAndVersion)
 {
     CurlHttp http;

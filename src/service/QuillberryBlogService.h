@@ -1,0 +1,163 @@
+#pragma once
+
+#include "model/AccountData.h"
+#include "model/CWinBlogStorage.h"
+#include "platform/ErrorOr.h"
+#include "service/RemoteBlogService.h"
+#include "service/RequestBuilders.h"
+#include "service/RequestWriter.h"
+#include "service/ServiceAccount.h"
+#include "service/ServiceReply.h"
+#include "service/StoreActionReplies.h"
+
+#include <functional>
+#include <optional>
+#include <span>
+#include <string>
+
+// The web service of the "Service Host" preference, spoken to with SOAP
+// requests posted to "/ws/" through the program's HTTP client. The caller
+// sets the store, the account, the photo sizes and the timestamp before
+// each operation.
+//
+// Each request has a sender, which builds the request's body (a memory
+// stream; a temporary file for entries and comments), sends it, and judges
+// the response: the HTTP client's code, the HTTP status, then the server's
+// error text. A failure the server did not explain is reported to the
+// progress callback (step 16). A server error is shown to the user through
+// the store and answered with 10201, except that a refused permission to
+// change a category, an entry or a comment answers the edit code (8012,
+// 8011, 8019) and resets both timestamps, so that the next changes request
+// asks for the whole blog; a permission the store already knows is missing
+// is refused the same way without sending anything. On success the reply
+// holds the response, whose body the caller reads with the matching Apply
+// or Read operation.
+class QuillberryBlogService final : public RemoteBlogService {
+public:
+    // Changes asked for by a time older than this ask for everything.
+    static constexpr ProgramTime kMaxTimestampAge = 14688000; // 170 days
+
+    explicit QuillberryBlogService(Http& http);
+
+    // The store of the blog worked on; not owned.
+    void SetStore(CWinBlogStorage* store) { m_store = store; }
+    CWinBlogStorage* GetStore() const { return m_store; }
+    const ServiceAccount& GetAccount() const { return m_account; }
+    std::uint16_t GetUploadSizeCode() const { return m_uploadSizeCode; }
+    std::uint16_t GetDownloadSizeCode() const { return m_downloadSizeCode; }
+    // The time the next changes request sends.
+    ProgramTime GetSentTimestamp() const { return m_sentTimestamp; }
+    // The service host as the preference holds it now.
+    std::string ServiceHost() const;
+    // The text of the last response's message element.
+    const std::string& GetServerErrorText() const { return m_writer.ServerErrorText(); }
+
+    // RemoteBlogService.
+    //
+    // A body holding a message element ("<MS") gives the code of its text:
+    // 8000 plus its place in the server's list of errors (case ignored), or
+    // 65535 for a text not in the list. "Your Picture limit is over" on a
+    // group blog that someone else owns gives 8024.
+    bool CheckServerError(Stream& body, ErrorCode& code) override;
+    const std::string& GetBlogURL() override;
+    const std::string& GetBlogAllCategoriesURL() override;
+    const std::string& GetEntryPreviewURL(std::uint32_t entryId) override;
+    void SetAccount(std::string_view email, std::string_view password, std::uint32_t userId, std::string_view blogUrlName,
+        std::string_view viewerPassword) override;
+    void SetPhotoSizes(std::uint16_t uploadSizeCode, std::uint16_t downloadSizeCode) override;
+    void SetTimestamp(ProgramTime timestamp) override;
+    ProgramTime GetTimestamp() const override { return m_receivedTimestamp; }
+    // Step 14; nothing is sent for an account the service has not yet
+    // given an id (8001, shown as a server error).
+    ErrorCode SendPhotoEmail(std::uint32_t categoryId, std::uint32_t entryId, std::string_view recipients, std::string_view message,
+        ProgressCallback callback, void* context) override;
+    // Step 15; as SendPhotoEmail.
+    ErrorCode PostToRemoteBlog(std::uint32_t categoryId, std::uint32_t entryId, std::string_view remoteBlog, std::string_view title,
+        std::string_view caption, ProgressCallback callback, void* context) override;
+
+    // The senders, one per action.
+    //
+    // "GU" and "EU" (the account's subscription list, as URL names).
+    ServiceReply RequestUserInfo(ProgressCallback callback, void* context);
+    ServiceReply SendSubscriptions(std::span<const std::string> urlNames, ProgressCallback callback, void* context);
+    // "EB": the store's blog descriptor.
+    ServiceReply SendBlogSettings(ProgressCallback callback, void* context);
+    // "GC" with the sent timestamp, the viewer password and the store's
+    // entry limit. A server error is answered as it came, not shown: the
+    // caller asks for a viewer password on 8022 and 8023 and reports the
+    // others (ReportServerError).
+    ServiceReply RequestChanges(ProgressCallback callback, void* context);
+    // "AC" / "EC", "DC".
+    ServiceReply SendCategory(const BlogAlbum& category, ProgressCallback callback, void* context);
+    ServiceReply SendCategoryDeletion(const BlogAlbum& category, ProgressCallback callback, void* context);
+    // "AP" / "EP" (11000, and nothing sent, when a new entry's photo is
+    // missing), "DP".
+    ServiceReply SendEntry(const BlogEntry& entry, ProgressCallback callback, void* context);
+    ServiceReply SendEntryDeletion(const BlogEntry& entry, ProgressCallback callback, void* context);
+    // "AO" / "EO", "DCO".
+    ServiceReply SendComment(const BlogComment& comment, ProgressCallback callback, void* context);
+    ServiceReply SendCommentDeletion(const BlogComment& comment, ProgressCallback callback, void* context);
+    // "PhotoEMail" and "RemoteBlog".
+    ServiceReply SendPhotoEmailRequest(std::uint32_t categoryId, std::uint32_t entryId, std::string_view recipients,
+        std::string_view message, ProgressCallback callback, void* context);
+    ServiceReply SendRemoteBlogPostRequest(std::uint32_t categoryId, std::uint32_t entryId, std::string_view remoteBlog,
+        std::string_view title, std::string_view caption, ProgressCallback callback, void* context);
+    // "CreateAccount" and "CreateBlog" are sent without the error check:
+    // the caller reads the message element itself (ReadServerErrorText,
+    // ReadBlogUrlAlternates).
+    ServiceReply RequestAccountCreation(std::string_view email, std::string_view password, std::string_view firstName,
+        std::string_view lastName, ProgressCallback callback, void* context);
+    ServiceReply RequestBlogCreation(std::string_view email, std::string_view password, std::string_view blogUrlName,
+        std::string_view title, std::string_view subtitle, bool visible, ProgressCallback callback, void* context);
+
+    // What the replies change.
+    //
+    // A changes response merged into the store (full refresh when the sent
+    // timestamp was 0); the server's timestamp, when it sent one, becomes
+    // the received timestamp. The store is not saved (see
+    // ProcessChangesResponse).
+    [[nodiscard]] ErrorCode ProcessChanges(Stream& body, ProgressCallback callback, void* context);
+    void ApplyCategoryReply(BlogAlbum& category, Stream& body);
+    [[nodiscard]] ErrorCode ApplyEntryReply(BlogEntry& entry, Stream& body, bool groupBlog);
+    [[nodiscard]] ErrorCode ApplyCommentReply(BlogComment& comment, Stream& body);
+    void ApplyBlogSettingsReply(Stream& body);
+
+    // Shows a server error through the store (without one, directly): the
+    // message of the code, or the server's own text when the code has
+    // none, with a full stop.
+    void ReportServerError(ErrorCode code);
+
+private:
+    // How one action is sent and judged.
+    struct ActionRules {
+        bool largeBody { false };
+        bool checkServerError { true };
+        bool reportServerError { true };
+        // Sent only for an account the service knows (8001 otherwise).
+        bool needsUserId { false };
+        // The code that a refused (or missing) permission answers, and the
+        // server's code that means the same for this action.
+        std::optional<ErrorCode> editCode;
+        ErrorCode serverEditCode { 0 };
+        // True when the store knows that the user may not do it.
+        std::function<bool(const CWinBlogStorage&)> mayNotEdit;
+    };
+    using Builder = std::function<ErrorCode(const RequestContext&, Stream&)>;
+
+    ServiceReply Send(const ActionRules& rules, const Builder& build, ProgressCallback callback, void* context);
+    ServiceReply SendAndCheck(HttpRequest& request, bool check);
+    ServiceReply JudgeServerError(const ActionRules& rules, ErrorCode code);
+    const std::string& FormatUrl(std::string text);
+
+    Http& m_http;
+    CWinBlogStorage* m_store { nullptr };
+    RequestWriter m_writer;
+    ServiceAccount m_account;
+    ProgramTime m_sentTimestamp { 0 };
+    ProgramTime m_receivedTimestamp { 0 };
+    std::uint16_t m_downloadSizeCode { 0 };
+    std::uint16_t m_uploadSizeCode { 0 };
+    ProgressCallback m_progressCallback { nullptr };
+    void* m_progressContext { nullptr };
+    std::string m_url;
+};
