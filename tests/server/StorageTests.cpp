@@ -145,6 +145,10 @@ TEST(ChangeStamps, AFollowerOfTheFeedMissesNoChange)
                         break;
                     ASSERT_EQ(code, TransactionConflict);
                 }
+                // A pause between requests, as between a device's requests,
+                // leaves the follower gaps in which to read the feed; without
+                // it an engine with one writer at a time can starve it.
+                std::this_thread::sleep_for(std::chrono::milliseconds(2));
             }
             --writing;
         });
