@@ -9,7 +9,7 @@ build="$top/build"
 
 "$top/scripts/setup-deps.sh"
 cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$build" --parallel 2 --target vellumbrix-cli
+cmake --build "$build" --parallel 2 --target vellumbrix-cli vellumbrix
 
 cli="$build/apps/vellumbrix-cli/vellumbrix-cli"
 home=$(mktemp -d "${TMPDIR:-/tmp}/vellumbrix-demo-XXXXXX")
@@ -22,5 +22,16 @@ echo "== The registry file"
 cat "$home/registry.reg"
 echo "== An error message"
 "$cli" error 8003
+echo
+echo "== The desktop program on the same device, offscreen"
+desktop="$build/apps/vellumbrix/vellumbrix"
+shots="$home/screenshots"
+mkdir -p "$shots"
+"$desktop" --home "$home" --offscreen --screenshot "$shots/home.png" --do "key F2"
+"$desktop" --home "$home" --offscreen --screenshot "$shots/font-dialog.png" --do "command 32783"
+"$desktop" --home "$home" --offscreen --screenshot "$shots/blog.png" --do "open-blog 0"
+"$desktop" --home "$home" --offscreen --screenshot "$shots/home-large.png" --screen 480x640 --dpi 192
+echo "screenshots:"
+ls -1 "$shots"/*.png
 echo
 echo "Syncing with the reference web service: not yet (it comes with the service work)."

@@ -8,11 +8,12 @@ packages=(
     build-essential cmake ninja-build pkg-config git
     clang clang-format libclang-rt-14-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    libssl-dev libcurl4-openssl-dev curl
+    libssl-dev libcurl4-openssl-dev curl time
     libjpeg62-turbo-dev
     nlohmann-json3-dev
     libsqlite3-dev libcpp-httplib-dev libpugixml-dev
-    qt6-base-dev fonts-dejavu-extra
+    libpq-dev postgresql
+    qt6-base-dev fonts-dejavu-core fonts-dejavu-extra
     xvfb xauth
     chromium
 )

@@ -125,3 +125,11 @@ nlohmann::ordered_json AccountJson(const CWinBlogUser& user)
         { "remote_blogs", TextList(user.GetRemoteBlogNames()) },
     };
 }
+
+int AddDeviceBlog(CWinBlogUser& user, std::unique_ptr<CWinBlogStorage> store)
+{
+    if (store->Save())
+        return ExitFailure;
+    user.GetBlogList().Insert(std::move(store));
+    return ExitSuccess;
+}

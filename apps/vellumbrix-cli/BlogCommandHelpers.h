@@ -35,6 +35,11 @@ std::unique_ptr<CWinBlogUser> LoadDeviceUser(std::string_view command);
 // case). Reports a failure on stderr and sets `status` when there is none.
 std::optional<DeviceBlogs> OpenDeviceBlog(std::string_view command, std::string_view urlName, BlogUse use, int& status);
 
+// A new blog joins the user's list, as the add-blog step of the main view
+// does: its store saved, then put in the list. A store that cannot be
+// saved has said so (message 6002) and is not added (ExitFailure).
+int AddDeviceBlog(CWinBlogUser& user, std::unique_ptr<CWinBlogStorage> store);
+
 // Saves the store; a failure is reported (the old file is unchanged).
 int SaveStore(CWinBlogStorage& store);
 

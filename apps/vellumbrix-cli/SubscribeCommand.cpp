@@ -8,18 +8,6 @@
 static constexpr StringId kAlreadySubscribedMessage = 174;
 static constexpr StringId kEnterBlogUrlMessage = 6003;
 
-// The new blog joins the user's list, as the add-blog step of the main view
-// does: its store saved, then put in the list.
-static int AddBlog(CWinBlogUser& user, std::unique_ptr<CWinBlogStorage> store)
-{
-    // A store that cannot be saved has said so (message 6002) and is not
-    // added.
-    if (store->Save())
-        return ExitFailure;
-    user.GetBlogList().Insert(std::move(store));
-    return ExitSuccess;
-}
-
 // A subscription whose first sync failed is undone completely: nothing of
 // it stays on the device.
 static void Undo(CWinBlogStorage& store)
@@ -73,7 +61,7 @@ int RunSubscribeCommand(CliArguments& arguments)
     NetworkCommand network;
     if (!network.Connect()) {
         int status = network.Status();
-        if (int added = AddBlog(*user, std::move(store)))
+        if (int added = AddDeviceBlog(*user, std::move(store)))
             return added;
         return status;
     }
@@ -84,7 +72,7 @@ int RunSubscribeCommand(CliArguments& arguments)
     }
     std::size_t entries = store->GetEntries().GetSize();
     std::string urlName = store->GetBlogInfo().GetUrlName();
-    if (int added = AddBlog(*user, std::move(store)))
+    if (int added = AddDeviceBlog(*user, std::move(store)))
         return added;
     PrintJson({ { "subscribed", urlName }, { "entries", entries } });
     return status;

@@ -7,7 +7,7 @@
 #include <QComboBox>
 #include <QPushButton>
 
-CDownloadPhotoDlg::CDownloadPhotoDlg(DownloadPhotoWorkflow& workflow, bool canDownloadNow, QWidget* parent)
+CDownloadPhotoDlg::CDownloadPhotoDlg(DownloadPhotoWorkflow& workflow, QWidget* parent)
     : CHandheldDialog(DownloadPhotoWorkflow::kTitle, parent)
     , m_workflow(workflow)
 {
@@ -19,6 +19,7 @@ CDownloadPhotoDlg::CDownloadPhotoDlg(DownloadPhotoWorkflow& workflow, bool canDo
         texts << ToQString(item.text);
     FillList(m_size, texts, workflow.Sizes().selected);
 
+    bool canDownloadNow = workflow.CanDownloadNow();
     auto* now = AddButton(this, "Now", { 10, 240, 72, 22 });
     now->setObjectName("nowButton");
     now->setEnabled(canDownloadNow);

@@ -1,14 +1,16 @@
 #include "dialogs/QtUserInteraction.h"
 
+#include "dialogs/CBlogPrefsDlg.h"
+#include "dialogs/CGetViewPasswordDlg.h"
 #include "dialogs/CNewVersionDlg.h"
-#include "dialogs/QtProgressWindow.h"
 
-#include "app/StringTable.h"
+#include "platform/CodePage.h"
+#include "ui/CProgressWnd.h"
+#include "workflows/BlogPrefsWorkflow.h"
+#include "workflows/ViewPasswordWorkflow.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDesktopServices>
-#include <QInputDialog>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QMetaObject>
 #include <QUrl>
@@ -16,6 +18,8 @@
 static QMessageBox::Icon ToQtIcon(MessageIcon icon)
 {
     switch (icon) {
+    case MessageIcon::None:
+        return QMessageBox::NoIcon;
     case MessageIcon::Warning:
         return QMessageBox::Warning;
     case MessageIcon::Question:
@@ -64,31 +68,25 @@ void QtUserInteraction::RequestQuit()
     QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit, Qt::QueuedConnection);
 }
 
-bool QtUserInteraction::ShowBlogPreferences(CWinBlogStorage&, BlogPreferencesPages)
+bool QtUserInteraction::ShowBlogPreferences(CWinBlogStorage& store, BlogPreferencesPages pages)
 {
-    return true;
+    BlogPrefsWorkflow workflow(store, pages);
+    CBlogPrefsDlg dialog(workflow, m_parent);
+    return dialog.exec() == DialogResults::Ok;
 }
-
-// String 179, shown when the password prompt is answered with nothing.
-static constexpr StringId kEmptyPasswordMessage = 179;
 
 std::optional<std::string> QtUserInteraction::AskViewPassword(std::string_view blogName)
 {
-    for (;;) {
-        QInputDialog dialog(m_parent);
-        dialog.setWindowTitle("Password Required");
-        dialog.setLabelText("Please enter the view password for the blog:\n" + ToQString(blogName));
-        dialog.setTextEchoMode(QLineEdit::Password);
-        if (dialog.exec() != QDialog::Accepted)
-            return std::nullopt;
-        QString password = dialog.textValue();
-        if (!password.isEmpty())
-            return password.toUtf8().toStdString();
-        ShowMessage(LoadString(kEmptyPasswordMessage), MessageIcon::Warning);
-    }
+    ViewPasswordWorkflow workflow(Utf8ToUtf16(blogName));
+    CGetViewPasswordDlg dialog(workflow, m_parent);
+    if (dialog.exec() != DialogResults::Ok)
+        return std::nullopt;
+    return workflow.Password();
 }
 
 std::unique_ptr<ProgressWindow> QtUserInteraction::OpenProgressWindow(int lines, bool showNow)
 {
-    return std::make_unique<QtProgressWindow>(m_parent, lines, showNow);
+    // Over the dialog that runs the operation, else over the main window.
+    QWidget* parent = QApplication::activeModalWidget();
+    return std::make_unique<CProgressWnd>(parent ? parent : m_parent, lines, showNow);
 }

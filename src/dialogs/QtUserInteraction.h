@@ -25,10 +25,10 @@ public:
     NewVersionChoice ShowNewVersion(std::string_view version) override;
     void OpenWebPage(std::string_view url) override;
     void RequestQuit() override;
-    // Until the real preferences sheet exists the blog keeps its defaults,
-    // as if the sheet had been closed with OK.
+    // The blog preferences sheet (CBlogPrefsDlg) with the pages asked for.
     bool ShowBlogPreferences(CWinBlogStorage& store, BlogPreferencesPages pages) override;
-    // A masked input box; an empty password shows string 179 and asks again.
+    // The "Password Required" prompt (CGetViewPasswordDlg); an empty
+    // password shows string 179 and the prompt stays.
     std::optional<std::string> AskViewPassword(std::string_view blogName) override;
     std::unique_ptr<ProgressWindow> OpenProgressWindow(int lines, bool showNow) override;
 

@@ -8,6 +8,7 @@
 #include <string_view>
 
 enum class MessageIcon {
+    None,
     Warning,
     Question,
     Information,

@@ -85,4 +85,10 @@ public:
     // no check of the server's error text. The code is that of the
     // response's status; the response comes back only on success.
     [[nodiscard]] virtual ErrorCode HttpGet(std::string_view host, std::string_view path, std::unique_ptr<HttpResponse>& response) = 0;
+
+    // Fetches the service's list of recommended blogs: the text of the
+    // channels file's element, cut to `size` - 1 bytes, replaces `text`;
+    // a file without that element leaves it as it was. A failed request
+    // answers its code and leaves it too.
+    [[nodiscard]] virtual ErrorCode GetChannels(std::string& text, std::uint32_t size, ProgressCallback callback, void* context) = 0;
 };

@@ -1,4 +1,5 @@
 #include "service/ServiceCommands.h"
+#include "service/ServiceCommandsFrame.h"
 
 #include "app/ErrorTable.h"
 #include "app/Messages.h"
@@ -13,60 +14,8 @@ namespace {
 
 constexpr StringId kNewSubscriptionsQuestion = 181;
 constexpr StringId kSyncCancelledMessage = 7998;
-constexpr StringId kNoConnectionMessage = 8500;
-
-// The HTTP client, open for one command.
-class OpenClient {
-public:
-    explicit OpenClient(Http& http)
-        : m_http(http)
-        , m_open(http.Open(1))
-    {
-        if (!m_open)
-            ShowStringMessage(kNoConnectionMessage, MessageIcon::Error);
-    }
-    ~OpenClient()
-    {
-        if (m_open)
-            m_http.Close(1);
-    }
-    OpenClient(const OpenClient&) = delete;
-    OpenClient& operator=(const OpenClient&) = delete;
-
-    bool IsOpen() const { return m_open; }
-
-private:
-    Http& m_http;
-    bool m_open;
-};
 
 }
-
-// The progress window's callback, which also keeps the failures that the
-// requests report.
-class ServiceCommands::Progress {
-public:
-    Progress(ServiceCommands& commands, ProgressWindow& window, std::string title = {})
-        : m_commands(commands)
-        , m_window(&window, std::move(title))
-    {
-    }
-
-    ProgressCallback Callback() const { return &Answer; }
-    void* Context() { return this; }
-
-private:
-    static bool Answer(void* context, const ProgressRecord* record, int reserved)
-    {
-        auto* self = static_cast<Progress*>(context);
-        if (record && record->step == ProgressStep::ErrorReport)
-            self->m_commands.m_lastRequestFailure = record->code;
-        return ProgressWindowCallback::Answer(self->m_window.Context(), record, reserved);
-    }
-
-    ServiceCommands& m_commands;
-    ProgressWindowCallback m_window;
-};
 
 ServiceCommands::ServiceCommands(Http& http)
     : m_http(http)
@@ -82,6 +31,11 @@ void ServiceCommands::Begin()
 
 ErrorCode ServiceCommands::Conclude(ErrorCode code)
 {
+    // Answers the caller acts on; the server's own refusal has been shown.
+    if (code == Error::EmailAlreadyUsed || code == Error::BlogUrlAlreadyUsed)
+        return code;
+    if (code == Error::CreationRefused)
+        return Error::AlreadyReported;
     if (code == Error::Cancelled) {
         m_cancelled = true;
         ShowStringMessage(kSyncCancelledMessage, MessageIcon::Information);
@@ -104,13 +58,8 @@ void ServiceCommands::SetBlog(CWinBlogStorage& store, const CWinBlogUser& user)
 
 ErrorCode ServiceCommands::GetUserInfo(CWinBlogUser& user, ProgressWindow& progress)
 {
-    Begin();
-    OpenClient client(m_http);
-    if (!client.IsOpen())
-        return Error::AlreadyReported;
-    Progress callback(*this, progress);
     m_service.SetStore(nullptr);
-    return Conclude(m_service.GetUserInfo(user, callback.Callback(), callback.Context()));
+    return RunRequest(progress, [&](ProgressCallback callback, void* context) { return m_service.GetUserInfo(user, callback, context); });
 }
 
 ErrorCode ServiceCommands::SyncAll(CWinBlogUser& user, ProgressWindow& progress)

@@ -7,6 +7,7 @@
 
 class BlogComment;
 class BlogEntry;
+class CWinBlogChannels;
 class CWinBlogStorage;
 class CWinBlogUser;
 class Http;
@@ -64,6 +65,24 @@ public:
     // not go stays pending for the next sync.
     [[nodiscard]] ErrorCode StoreComment(CWinBlogStorage& store, CWinBlogUser& user, BlogComment& comment, ProgressWindow& progress);
 
+    // The create-account dialog's two requests. A taken e-mail address
+    // (-10301) and a taken blog URL name (-10302, with the service's
+    // suggestions in `alternates`) come back unshown for the caller to act
+    // on; every other failure has been shown (10201).
+    [[nodiscard]] ErrorCode CreateAccount(std::string_view email, std::string_view password, std::string_view firstName,
+        std::string_view lastName, ProgressWindow& progress);
+    [[nodiscard]] ErrorCode CreateBlog(const CWinBlogUser& user, std::string_view blogUrlName, std::string_view title,
+        std::string_view subtitle, bool visible, BlogUrlAlternates& alternates, ProgressWindow& progress);
+    // The browse dialog's list of recommended blogs, built afresh.
+    [[nodiscard]] ErrorCode GetChannels(CWinBlogChannels& channels, ProgressWindow& progress);
+    // The photo e-mail and remote post dialogs' Send: an entry (its
+    // category and server id) or a blog as filtered (entry id 0), sent by
+    // the account of the device.
+    [[nodiscard]] ErrorCode SendPhotoEmail(CWinBlogStorage& store, const CWinBlogUser& user, std::uint32_t categoryId,
+        std::uint32_t entryId, std::string_view recipients, std::string_view message, ProgressWindow& progress);
+    [[nodiscard]] ErrorCode PostToRemoteBlog(CWinBlogStorage& store, const CWinBlogUser& user, std::uint32_t categoryId,
+        std::uint32_t entryId, std::string_view remoteBlog, std::string_view title, std::string_view caption, ProgressWindow& progress);
+
     // The last failure a request of the last command reported to the
     // progress window (a transport failure or an HTTP status), for a caller
     // that must say why a check found nothing; 0 when none did.
@@ -74,6 +93,7 @@ public:
 
 private:
     class Progress;
+    class OpenClient;
 
     // One blog's sync without opening the client; the failure shown.
     ErrorCode SyncOpenBlog(CWinBlogStorage& store, CWinBlogUser& user, BlogEntry* entry, ProgressWindow& progress);
@@ -83,6 +103,10 @@ private:
     // Shows what is left to show of a failure: the cancel, or a failure
     // nobody has shown yet. Answers 0 or 10201.
     ErrorCode Conclude(ErrorCode code);
+    // Runs one request of the account's with the client open and the
+    // progress window's callback; the failure shown (see Conclude).
+    template<typename Request>
+    ErrorCode RunRequest(ProgressWindow& progress, const Request& request);
 
     Http& m_http;
     QuillberryBlogService m_service;

@@ -3,12 +3,10 @@
 #include "workflows/FieldLimits.h"
 
 #include "app/Preferences.h"
-#include "app/ScreenScale.h"
 #include "platform/CodePage.h"
 #include "platform/Path.h"
 
 #include <algorithm>
-#include <cmath>
 #include <limits>
 
 static std::u16string NumberText(long long value)
@@ -88,11 +86,6 @@ std::int32_t ChooseFontWorkflow::PointsFromHeight(std::int32_t height, int pixel
 std::int32_t ChooseFontWorkflow::HeightFromPoints(std::int32_t points, int pixelsPerInch)
 {
     return -RoundHalfUp(static_cast<std::int64_t>(points) * pixelsPerInch, 72);
-}
-
-int ChooseFontWorkflow::DisplayPixelsPerInch()
-{
-    return static_cast<int>(std::lround(ScreenScale::Current().vertical * 96));
 }
 
 DialogOutcome ChooseFontWorkflow::Ok(const Controls& controls)

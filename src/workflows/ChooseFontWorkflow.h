@@ -60,8 +60,6 @@ public:
     // whole number with a half going up.
     static std::int32_t PointsFromHeight(std::int32_t height, int pixelsPerInch);
     static std::int32_t HeightFromPoints(std::int32_t points, int pixelsPerInch);
-    // The vertical pixels per inch of the emulated display.
-    static int DisplayPixelsPerInch();
 
 private:
     LogicalFont m_current;

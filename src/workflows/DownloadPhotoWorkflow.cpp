@@ -42,6 +42,8 @@ DialogOutcome DownloadPhotoWorkflow::Choose(std::optional<size_t> choice, Dialog
 
 DialogOutcome DownloadPhotoWorkflow::Now(std::optional<size_t> choice)
 {
+    if (!m_canDownloadNow)
+        return DialogOutcome::Stay();
     return Choose(choice, DialogResults::Ok);
 }
 

@@ -29,11 +29,17 @@ public:
 
     explicit DownloadPhotoWorkflow(std::uint16_t initialSize);
 
+    // "Now" is offered only when the opener can fetch the photo at once,
+    // which needs the service; "Next Sync" always is.
+    void OfferNow(bool offer) { m_canDownloadNow = offer; }
+    bool CanDownloadNow() const { return m_canDownloadNow; }
+
     // The sizes from "176x132" to "Full size", the starting one chosen.
     const SizeList& Sizes() const { return m_sizes; }
 
     // "Now" and "Next Sync" store the chosen size in "Download Photo Size"
-    // and close with OK or DialogResults::DownloadNextSync.
+    // and close with OK or DialogResults::DownloadNextSync; "Now" does
+    // nothing while it is not offered.
     DialogOutcome Now(std::optional<size_t> choice);
     DialogOutcome NextSync(std::optional<size_t> choice);
     std::uint16_t GetSize() const { return m_size; }
@@ -54,4 +60,5 @@ private:
 
     SizeList m_sizes;
     std::uint16_t m_size;
+    bool m_canDownloadNow { false };
 };

@@ -65,7 +65,7 @@ TEST(PhotoDialogs, DownloadPhotoStartsAtTheEntrysSizeAndNextSyncRemembersTheChoi
     BlogEntry& entry = blog.AddEntry(1, 100);
     blog.AddPhoto(entry, "1.jpg", 4);
     DownloadPhotoWorkflow workflow(DownloadPhotoWorkflow::InitialSize(entry));
-    CDownloadPhotoDlg dialog(workflow, false);
+    CDownloadPhotoDlg dialog(workflow);
     EXPECT_EQ(dialog.windowTitle(), "Download Photo");
     auto* sizes = Find<QComboBox>(dialog, "sizeList");
     EXPECT_EQ(sizes->count(), 6);
@@ -81,7 +81,8 @@ TEST(PhotoDialogs, DownloadPhotoStartsAtTheEntrysSizeAndNextSyncRemembersTheChoi
     workflow.RequestAtNextSync(*blog.store, entry);
     EXPECT_EQ(entry.GetPhotoState(), 12);
 
-    CDownloadPhotoDlg withNow(workflow, true);
+    workflow.OfferNow(true);
+    CDownloadPhotoDlg withNow(workflow);
     Click(withNow, "Now");
     EXPECT_EQ(withNow.result(), DialogResults::Ok);
 }

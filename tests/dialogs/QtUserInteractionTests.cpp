@@ -1,17 +1,25 @@
 #include "QtTestEnvironment.h"
 
+#include "dialogs/CBlogPrefsDlg.h"
+#include "dialogs/CGetViewPasswordDlg.h"
 #include "dialogs/CNewVersionDlg.h"
+#include "dialogs/DialogHeading.h"
+#include "dialogs/LimitedLineEdit.h"
 #include "dialogs/QtUserInteraction.h"
+#include "model/CWinBlogStorage.h"
+#include "platform/DeviceFolders.h"
+#include "ui/CProgressWnd.h"
+
+#include "support/SandboxDevice.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
-#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QApplication>
-#include <QProgressDialog>
 #include <QPushButton>
+#include <QTabWidget>
 #include <gtest/gtest.h>
 
 static void ClickButton(QWidget* dialog, const QString& text)
@@ -68,56 +76,69 @@ TEST(QtUserInteraction, NewVersionNoticeReadsTheBoxOnlyForOk)
     EXPECT_FALSE(download.ignoreThisVersion) << "Download does not read the check box";
 }
 
-TEST(QtProgressWindow, ShowsItsLinesAndReportsCancel)
+TEST(QtUserInteraction, OpensTheProgressWindowOverTheMainWindow)
 {
-    QtUserInteraction interaction;
+    QWidget mainWindow;
+    mainWindow.resize(240, 320);
+    QtUserInteraction interaction(&mainWindow);
     auto window = interaction.OpenProgressWindow(3, false);
+    auto* progress = dynamic_cast<CProgressWnd*>(window.get());
+    ASSERT_NE(progress, nullptr);
+    EXPECT_EQ(progress->parentWidget(), &mainWindow);
+    EXPECT_FALSE(progress->isVisibleTo(&mainWindow)) << "network operations show it once connected";
     window->SetLine(0, "Trips");
-    window->SetLine(1, "Moving Photos...");
     window->SetLine(7, "ignored: no such line");
-    QProgressDialog* dialog = nullptr;
-    for (auto* widget : QApplication::topLevelWidgets()) {
-        if (auto* progress = qobject_cast<QProgressDialog*>(widget))
-            dialog = progress;
-    }
-    ASSERT_NE(dialog, nullptr);
-    EXPECT_FALSE(dialog->isVisible()) << "network operations show it once connected";
-    EXPECT_EQ(dialog->labelText(), "Trips\nMoving Photos...");
+    EXPECT_EQ(progress->GetLines(), (std::vector<std::string> { "Trips", "", "" }));
     window->Show();
-    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_TRUE(progress->isVisibleTo(&mainWindow));
     EXPECT_FALSE(window->IsCancelled());
-    dialog->cancel();
+    progress->GetCancelButton()->click();
     EXPECT_TRUE(window->IsCancelled());
 }
 
 TEST(QtUserInteraction, ViewPasswordInsistsOnAPasswordAndCancelGivesNone)
 {
+    SandboxDevice device;
     QtUserInteraction interaction;
-    int prompts = 0;
-    QString shownWarning;
-    std::function<void(QWidget*)> answer = [&](QWidget* modal) {
-        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-            shownWarning = box->text();
-            WhenModalOpens(answer);
-            ClickButton(modal, "OK");
-            return;
-        }
-        auto* dialog = qobject_cast<QInputDialog*>(modal);
-        ASSERT_NE(dialog, nullptr);
-        EXPECT_TRUE(dialog->labelText().contains("secret-trips"));
-        EXPECT_EQ(dialog->textEchoMode(), QLineEdit::Password);
-        bool empty = ++prompts == 1;
-        dialog->setTextValue(empty ? "" : "open sesame");
-        // An empty password brings a warning, then the prompt again.
-        if (empty)
-            WhenModalOpens(answer);
-        dialog->accept();
-    };
-    WhenModalOpens(answer);
+    QString shownBlog;
+    WhenModalOpens([&](QWidget* modal) {
+        ASSERT_NE(qobject_cast<CGetViewPasswordDlg*>(modal), nullptr);
+        shownBlog = modal->findChild<DialogHeading*>()->Text();
+        auto* field = modal->findChild<LimitedLineEdit*>("passwordField");
+        ClickButton(modal, "OK"); // empty: string 179, and the prompt stays
+        EXPECT_TRUE(modal->isVisible());
+        field->SetText("open sesame");
+        ClickButton(modal, "OK");
+    });
     EXPECT_EQ(interaction.AskViewPassword("secret-trips"), std::optional<std::string>("open sesame"));
-    EXPECT_EQ(prompts, 2);
-    EXPECT_EQ(shownWarning, "You need to enter a password.");
+    EXPECT_EQ(shownBlog, "secret-trips");
+    ASSERT_EQ(device.Interaction().ShownMessages().size(), 1u);
+    EXPECT_EQ(device.Interaction().ShownMessages()[0].text, "You need to enter a password.");
 
-    WhenModalOpens([&](QWidget* modal) { qobject_cast<QDialog*>(modal)->reject(); });
+    WhenModalOpens([&](QWidget* modal) { ClickButton(modal, "Cancel"); });
     EXPECT_EQ(interaction.AskViewPassword("secret-trips"), std::nullopt);
+}
+
+TEST(QtUserInteraction, BlogPreferencesAreTheRealSheetWithThePagesAskedFor)
+{
+    SandboxDevice device;
+    CWinBlogStorage store(DeviceFolders::Current().DataFolder(), "trips");
+    std::uint16_t sizeBefore = store.GetBlogInfo().GetDownloadSize();
+    QtUserInteraction interaction;
+    int pages = 0;
+    WhenModalOpens([&](QWidget* modal) {
+        ASSERT_NE(qobject_cast<CBlogPrefsDlg*>(modal), nullptr);
+        pages = modal->findChild<QTabWidget*>("pages")->count();
+        ClickButton(modal, "Cancel");
+    });
+    EXPECT_FALSE(interaction.ShowBlogPreferences(store, BlogPreferencesPages::SyncOnly));
+    EXPECT_EQ(pages, 1) << "a blog being subscribed shows the sync page alone";
+    EXPECT_EQ(store.GetBlogInfo().GetDownloadSize(), sizeBefore);
+
+    WhenModalOpens([&](QWidget* modal) {
+        pages = modal->findChild<QTabWidget*>("pages")->count();
+        ClickButton(modal, "OK");
+    });
+    EXPECT_TRUE(interaction.ShowBlogPreferences(store, BlogPreferencesPages::BlogAndSync));
+    EXPECT_EQ(pages, 2);
 }

@@ -128,6 +128,8 @@ TEST(DownloadPhoto, TheSizeTheEntryHasIsNotFetchedAgainWhileItsPhotoIsThere)
     BlogEntry& entry = blog.AddEntry(1, 100);
     std::string photo = blog.AddPhoto(entry, "1.jpg", 6);
     DownloadPhotoWorkflow dialog(DownloadPhotoWorkflow::InitialSize(entry));
+    EXPECT_EQ(dialog.Now(4), DialogOutcome::Stay()) << "not offered without the service";
+    dialog.OfferNow(true);
     EXPECT_EQ(dialog.Now(4), DialogOutcome::Close(DialogResults::Ok)); // "640x480"
     EXPECT_EQ(ReadDownloadPhotoSize(), 6u);
     EXPECT_FALSE(dialog.ShouldDownloadNow(entry));
