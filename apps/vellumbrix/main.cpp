@@ -19,6 +19,7 @@
 #include "ui/CMainFrame.h"
 #include "ui/DeviceScreen.h"
 #include "ui/InstanceChannel.h"
+#include "workflows/ServiceNetworkOperations.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -121,6 +122,9 @@ int main(int argc, char** argv)
     unattendedDialogs.SetShownHandler(dialogShown);
     DialogHost& dialogs = options.offscreen ? static_cast<DialogHost&>(unattendedDialogs) : qtDialogs;
 
+    // The network commands over the web service at the "Service Host".
+    ServiceNetworkOperations network;
+
     int status;
     {
         DeviceScreen screen(user, dialogs);
@@ -135,6 +139,7 @@ int main(int argc, char** argv)
                 std::cerr << "vellumbrix: another start brought this one to the front\n";
         });
 
+        screen.GetFrame().GetView().GetController().SetNetworkOperations(&network);
         screen.GetFrame().GetView().Init();
         screen.show();
         screen.GetFrame().setFocus();
