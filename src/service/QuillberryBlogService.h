@@ -254,6 +254,10 @@ private:
     ServiceReply JudgeServerError(const ActionRules& rules, ErrorCode code);
     // A plain GET of a file of the service host: no SOAP, no error check.
     ServiceReply GetServiceFile(std::string_view path, ProgressCallback callback, void* context);
+    // A GET of a path on a host ("name" or "name:port") with the client's
+    // User-Agent line; false when memory ran out.
+    [[nodiscard]] bool PrepareGet(HttpRequest& request, std::string_view host, std::string_view path, ProgressCallback callback,
+        void* context);
     // Judges the message element of a creation's reply: 0 without one,
     // `takenCode` for the server's text of that code (the body then stands
     // after it), -10300 for any other text, which is shown.

@@ -20,17 +20,23 @@ ServiceReply QuillberryBlogService::GetServiceFile(std::string_view path, Progre
 {
     m_progressCallback = callback;
     m_progressContext = context;
-    HostAndPort address = SplitHostAndPort(ServiceHost());
     HttpRequest request;
+    if (!PrepareGet(request, ServiceHost(), path, callback, context))
+        return ServiceReply::Failure(Error::NotEnoughMemory);
+    return SendAndCheck(request, false);
+}
+
+bool QuillberryBlogService::PrepareGet(HttpRequest& request, std::string_view host, std::string_view path, ProgressCallback callback,
+    void* context)
+{
+    HostAndPort address = SplitHostAndPort(host);
     request.method = "GET";
     request.host = address.name;
     request.port = address.port;
     request.path = path;
     request.progressCallback = callback;
     request.progressContext = context;
-    if (!request.AddHeader(m_http.MakeUserAgentHeader()))
-        return ServiceReply::Failure(Error::NotEnoughMemory);
-    return SendAndCheck(request, false);
+    return request.AddHeader(m_http.MakeUserAgentHeader());
 }
 
 ErrorCode QuillberryBlogService::GetChannels(std::string& text, std::uint32_t size, ProgressCallback callback, void* context)

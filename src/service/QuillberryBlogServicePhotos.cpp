@@ -64,15 +64,8 @@ std::uint16_t Count(std::size_t value)
 ErrorCode QuillberryBlogService::HttpGet(std::string_view host, std::string_view path, std::unique_ptr<HttpResponse>& response)
 {
     response.reset();
-    HostAndPort address = SplitHostAndPort(host);
     HttpRequest request;
-    request.method = "GET";
-    request.host = address.name;
-    request.port = address.port;
-    request.path = path;
-    request.progressCallback = m_progressCallback;
-    request.progressContext = m_progressContext;
-    if (!request.AddHeader(m_http.MakeUserAgentHeader()))
+    if (!PrepareGet(request, host, path, m_progressCallback, m_progressContext))
         return Error::NotEnoughMemory;
     std::unique_ptr<HttpResponse> received = m_http.Send(request);
     if (!received) {

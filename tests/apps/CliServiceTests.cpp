@@ -101,6 +101,13 @@ TEST_F(CliService, ASecondDeviceSubscribesDownloadsAndComments)
     for (int i = 0; i < 3; ++i)
         EXPECT_EQ(Entry(reader, i)["photo_state"], 5);
 
+    // A device that keeps only the newest two.
+    CliDevice few(reference.Host());
+    few.Json({ "--no", "login", "reader@example.com", kPassword });
+    auto limited = few.Run({ "subscribe", "trip", "--download", "thumbnails", "--limit", "2" });
+    ASSERT_EQ(limited.status, 0) << limited.err;
+    EXPECT_EQ(Json::parse(limited.out)["entries"], 2);
+
     Json full = reader.Json({ "download-photo", "trip", "0", "full size" });
     EXPECT_EQ(full["photo_state"], 7);
     EXPECT_EQ(Entry(reader, 0)["photo_state"], 7) << "saved";
@@ -165,6 +172,15 @@ TEST_F(CliService, PhotoEmailsRemotePostsChannelsAndUpdates)
     std::string outbox;
     ASSERT_EQ(reference.Admin({ "list-outbox" }, &outbox), 0);
     EXPECT_EQ(CountOf(outbox, "friend@example.com"), 2u) << outbox;
+
+    // A device without an account has no user id to send with.
+    CliDevice anonymous(reference.Host());
+    ASSERT_EQ(anonymous.Run({ "subscribe", "trip" }).status, 0);
+    auto unknown = anonymous.Run({ "photo-email", "trip", "0", "--to", "friend@example.com" });
+    EXPECT_EQ(unknown.status, 1);
+    EXPECT_FALSE(unknown.err.empty());
+    EXPECT_FALSE(Contains(unknown.err, "10201")) << unknown.err;
+    EXPECT_EQ(anonymous.Run({ "remote-post", "trip", "0", "--remote", "Elsewhere" }).status, 1);
 
     auto noRemote = owner.Run({ "remote-post", "trip", "0", "--remote", "Elsewhere" });
     EXPECT_EQ(noRemote.status, 1);
