@@ -154,7 +154,7 @@ void MainViewController::OnSendEMail(CommandId, const Target& target)
         ShowStringMessage(kSyncBeforeSending, MessageIcon::Warning);
         return;
     }
-    PhotoEmailWorkflow workflow(m_user, *target.blog, SubjectOf(*target.blog, target.entry));
+    PhotoEmailWorkflow workflow(m_user, *target.blog, SubjectOf(*target.blog, target.entry), m_network);
     (void)m_dialogs.RunPhotoEmail(workflow); // it sends, or not, by itself
 }
 
@@ -179,7 +179,7 @@ void MainViewController::OnPostRemoteEntry(CommandId, const Target& target)
         const BlogAlbum* category = target.blog->FindCategoryById(target.blog->GetCategoryFilter());
         title = category ? category->GetName() : target.blog->GetBlogInfo().GetDisplayName();
     }
-    PostRemoteEntryWorkflow workflow(m_user, *target.blog, SubjectOf(*target.blog, target.entry), std::move(title), std::move(text));
+    PostRemoteEntryWorkflow workflow(m_user, *target.blog, SubjectOf(*target.blog, target.entry), std::move(title), std::move(text), m_network);
     (void)m_dialogs.RunPostRemoteEntry(workflow); // it posts, or not, by itself
 }
 
