@@ -6,6 +6,7 @@
 # vbx_store_file_fuzzer (blog store and user files: load, save, load again),
 # vbx_registry_file_fuzzer (the registry file: read, write back, save),
 # vbx_changes_response_fuzzer (changes responses merged into a store),
+# vbx_vcard_fuzzer (address book cards),
 # vbx_server_request_fuzzer.
 # Seeds: fuzz/corpus/TARGET when it exists, plus generated pictures and the
 # kept findings (tests/data/jpeg-fuzz) for the JPEG decoder. The corpus the
@@ -63,7 +64,7 @@ if [[ "$target" == vbx_server_request_fuzzer ]]; then
 fi
 
 case "$target" in
-vbx_store_file_fuzzer | vbx_registry_file_fuzzer)
+vbx_store_file_fuzzer | vbx_registry_file_fuzzer | vbx_vcard_fuzzer)
     options+=(-max_len=8192)
     ;;
 esac

@@ -13,10 +13,6 @@ class CCaptionDlg : public CHandheldDialog {
 public:
     CCaptionDlg(const CaptionWorkflow& workflow, QWidget* parent = nullptr);
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void keyReleaseEvent(QKeyEvent* event) override;
-
 private:
     LimitedTextEdit* m_caption;
 };

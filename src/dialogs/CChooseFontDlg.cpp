@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -26,6 +27,11 @@ std::vector<std::u16string> CChooseFontDlg::DisplayFamilies()
     return families;
 }
 
+std::u16string CChooseFontDlg::DrawnFamily(const std::u16string& face)
+{
+    return QFontInfo(QFont(ToQString(face))).family().toStdU16String();
+}
+
 CChooseFontDlg::CChooseFontDlg(ChooseFontWorkflow& workflow, QWidget* parent)
     : CHandheldDialog(ChooseFontWorkflow::kTitle, parent)
     , m_workflow(workflow)
@@ -42,6 +48,7 @@ CChooseFontDlg::CChooseFontDlg(ChooseFontWorkflow& workflow, QWidget* parent)
     m_clearType = AddCheckBox(this, "Clear Type", { 120, 124, 110, 16 });
 
     workflow.SetFaceNames(DisplayFamilies());
+    workflow.SetDrawnFace(DrawnFamily(workflow.GetFont().faceName));
     ChooseFontWorkflow::Controls opening = workflow.Opening();
     FillList(m_face, Texts(workflow.FaceNames()), std::nullopt);
     m_face->setCurrentText(ToQString(opening.faceName));

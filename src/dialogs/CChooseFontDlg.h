@@ -16,6 +16,9 @@ public:
 
     // The font families of the display, which the dialog offers.
     static std::vector<std::u16string> DisplayFamilies();
+    // The family the display draws for a face, which is another one when
+    // the display lacks the face.
+    static std::u16string DrawnFamily(const std::u16string& face);
 
 private:
     void Ok();

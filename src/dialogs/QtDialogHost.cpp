@@ -1,24 +1,29 @@
 #include "dialogs/QtDialogHost.h"
 
 #include "dialogs/CAboutDlg.h"
+#include "dialogs/CAddCommentDlg.h"
 #include "dialogs/CBlogPrefsDlg.h"
 #include "dialogs/CCaptionDlg.h"
 #include "dialogs/CCategorizeEntriesDlg.h"
 #include "dialogs/CCategoryNameDlg.h"
 #include "dialogs/CChooseFontDlg.h"
+#include "dialogs/CCommentsDlg.h"
 #include "dialogs/CDeleteEntriesDlg.h"
 #include "dialogs/CDownloadPhotoDlg.h"
 #include "dialogs/CEditCategoriesDlg.h"
 #include "dialogs/CEditEntryDlg.h"
 #include "dialogs/CMovePhotosDlg.h"
+#include "dialogs/CPhotoEmailDlg.h"
+#include "dialogs/CPostRemoteEntryDlg.h"
 #include "dialogs/CPurgePhotosDlg.h"
+#include "dialogs/CViewCommentDlg.h"
 
 #include <array>
 
 // Each dialog this host has is shown modal over the main window, over its
-// workflow, and answers with the result it closed with. The account, blog
-// management, comments, e-mail and remote-post dialogs, the camera's and
-// the photo picker are not built yet: Has() says so, the commands that open
+// workflow, and answers with the result it closed with. The account and
+// blog management dialogs, the camera's and the photo picker are not built
+// yet: Has() says so, the commands that open
 // them are disabled, and their operations answer Cancel should they be
 // called all the same.
 
@@ -69,6 +74,11 @@ bool QtDialogHost::Has(DialogId id) const
     case DialogId::DeleteEntries:
     case DialogId::EditCategories:
     case DialogId::CategoryName:
+    case DialogId::Comments:
+    case DialogId::ViewComment:
+    case DialogId::AddComment:
+    case DialogId::PhotoEmail:
+    case DialogId::PostRemoteEntry:
     case DialogId::DownloadPhoto:
     case DialogId::PurgePhotos:
     case DialogId::MovePhotos:
@@ -100,6 +110,11 @@ DialogResult QtDialogHost::RunCategorizeEntries(CategorizeEntriesWorkflow& workf
 DialogResult QtDialogHost::RunDeleteEntries(DeleteEntriesWorkflow& workflow) { return RunModal<CDeleteEntriesDlg>(workflow, m_parent); }
 DialogResult QtDialogHost::RunEditCategories(EditCategoriesWorkflow& workflow) { return RunModal<CEditCategoriesDlg>(workflow, m_parent); }
 DialogResult QtDialogHost::RunCategoryName(CategoryNameWorkflow& workflow) { return RunModal<CCategoryNameDlg>(workflow, m_parent); }
+DialogResult QtDialogHost::RunComments(CommentsWorkflow& workflow) { return RunModal<CCommentsDlg>(workflow, m_parent); }
+DialogResult QtDialogHost::RunViewComment(ViewCommentWorkflow& workflow) { return RunModal<CViewCommentDlg>(workflow, m_parent); }
+DialogResult QtDialogHost::RunAddComment(AddCommentWorkflow& workflow) { return RunModal<CAddCommentDlg>(workflow, m_parent); }
+DialogResult QtDialogHost::RunPhotoEmail(PhotoEmailWorkflow& workflow) { return RunModal<CPhotoEmailDlg>(workflow, m_parent); }
+DialogResult QtDialogHost::RunPostRemoteEntry(PostRemoteEntryWorkflow& workflow) { return RunModal<CPostRemoteEntryDlg>(workflow, m_parent); }
 DialogResult QtDialogHost::RunDownloadPhoto(DownloadPhotoWorkflow& workflow) { return RunModal<CDownloadPhotoDlg>(workflow, m_parent); }
 DialogResult QtDialogHost::RunPurgePhotos(PurgePhotosWorkflow& workflow) { return RunModal<CPurgePhotosDlg>(workflow, m_parent); }
 DialogResult QtDialogHost::RunMovePhotos(MovePhotosWorkflow& workflow) { return RunModal<CMovePhotosDlg>(workflow, m_parent); }
@@ -115,11 +130,6 @@ DialogResult QtDialogHost::RunSubscribe(SubscribeWorkflow&) { return DialogResul
 DialogResult QtDialogHost::RunBrowseBlogs(BrowseBlogsWorkflow&) { return DialogResults::Cancel; }
 DialogResult QtDialogHost::RunEditBlogList(EditBlogListWorkflow&) { return DialogResults::Cancel; }
 DialogResult QtDialogHost::RunConfirmDeleteBlog(ConfirmDeleteBlogWorkflow&) { return DialogResults::Cancel; }
-DialogResult QtDialogHost::RunComments(CommentsWorkflow&) { return DialogResults::Cancel; }
-DialogResult QtDialogHost::RunViewComment(ViewCommentWorkflow&) { return DialogResults::Cancel; }
-DialogResult QtDialogHost::RunAddComment(AddCommentWorkflow&) { return DialogResults::Cancel; }
-DialogResult QtDialogHost::RunPhotoEmail(PhotoEmailWorkflow&) { return DialogResults::Cancel; }
-DialogResult QtDialogHost::RunPostRemoteEntry(PostRemoteEntryWorkflow&) { return DialogResults::Cancel; }
 DialogResult QtDialogHost::RunCameraPrefs(CameraPrefsWorkflow&) { return DialogResults::Cancel; }
 DialogResult QtDialogHost::RunCameraCapture(CameraCaptureWorkflow&) { return DialogResults::Cancel; }
 DialogResult QtDialogHost::RunImageSelect(ImageSelectWorkflow&) { return DialogResults::Cancel; }

@@ -92,6 +92,7 @@ DeviceFolders DeviceFolders::ForDesktop()
     folders.m_internal = HomeFolder();
     folders.m_data = JoinPath(XdgBaseFolder("XDG_DATA_HOME", ".local/share"), kCompanyAndProduct);
     folders.m_registryFile = JoinPath(JoinPath(XdgBaseFolder("XDG_CONFIG_HOME", ".config"), kCompanyAndProduct), "registry.reg");
+    folders.m_addressBook = JoinPath(XdgBaseFolder("XDG_DATA_HOME", ".local/share"), "contacts");
     std::string temporary = EnvironmentValue("TMPDIR");
     folders.m_temporary = temporary.empty() ? "/tmp" : temporary;
     std::string user = UserName();

@@ -40,6 +40,11 @@ public:
     // Where the user file and the blog store files live.
     const std::string& DataFolder() const { return m_data; }
     const std::string& RegistryFile() const { return m_registryFile; }
+    // The desktop's address book folder of vCard files, $XDG_DATA_HOME/
+    // contacts (where KDE's and vdirsyncer's address books keep one file
+    // per contact, in a subfolder per book); none in a sandbox, whose
+    // address book is the personal folder's "Contacts.vcf" alone.
+    const std::string& AddressBookFolder() const { return m_addressBook; }
     // The folder for temporary files; created when missing.
     std::string TemporaryFolder() const;
     // The root folders of the storage cards present now, in name order.
@@ -52,6 +57,7 @@ private:
     std::string m_internal;
     std::string m_data;
     std::string m_registryFile;
+    std::string m_addressBook;
     std::string m_temporary;
     std::vector<std::string> m_cardParents;
 };

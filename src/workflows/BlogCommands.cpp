@@ -133,7 +133,7 @@ void MainViewController::OnSendEMail(CommandId, const Target& target)
         ShowStringMessage(kSyncBeforeSending, MessageIcon::Warning);
         return;
     }
-    PhotoEmailWorkflow workflow(m_user, *target.blog, SendSubjectOf(*target.blog, target.entry));
+    PhotoEmailWorkflow workflow(m_user, *target.blog, SendSubjectOf(*target.blog, target.entry), m_network);
     (void)m_dialogs.RunPhotoEmail(workflow); // it sends, or not, by itself
 }
 
@@ -158,7 +158,7 @@ void MainViewController::OnPostRemoteEntry(CommandId, const Target& target)
         const BlogAlbum* category = target.blog->FindCategoryById(target.blog->GetCategoryFilter());
         title = category ? category->GetName() : target.blog->GetBlogInfo().GetDisplayName();
     }
-    PostRemoteEntryWorkflow workflow(m_user, *target.blog, SendSubjectOf(*target.blog, target.entry), std::move(title), std::move(text));
+    PostRemoteEntryWorkflow workflow(m_user, *target.blog, SendSubjectOf(*target.blog, target.entry), std::move(title), std::move(text), m_network);
     (void)m_dialogs.RunPostRemoteEntry(workflow); // it posts, or not, by itself
 }
 

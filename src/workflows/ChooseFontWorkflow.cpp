@@ -36,9 +36,11 @@ void ChooseFontWorkflow::SetFaceNames(std::vector<std::u16string> families)
 ChooseFontWorkflow::Controls ChooseFontWorkflow::Opening() const
 {
     Controls controls;
-    bool known = std::find(m_faceNames.begin(), m_faceNames.end(), m_current.faceName) != m_faceNames.end();
-    if (known)
+    auto known = [this](const std::u16string& face) { return std::find(m_faceNames.begin(), m_faceNames.end(), face) != m_faceNames.end(); };
+    if (known(m_current.faceName))
         controls.faceName = m_current.faceName;
+    else if (known(m_drawnFace))
+        controls.faceName = m_drawnFace;
     else if (!m_faceNames.empty())
         controls.faceName = m_faceNames.front();
     controls.size = NumberText(PointsFromHeight(m_current.height, m_pixelsPerInch));

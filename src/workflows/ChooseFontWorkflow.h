@@ -41,8 +41,12 @@ public:
     // The families sorted, and the sizes "6" to "12".
     const std::vector<std::u16string>& FaceNames() const { return m_faceNames; }
     const std::vector<std::u16string>& Sizes() const { return m_sizes; }
-    // The current font: its face (the first family when the display lacks
-    // it), its size in points, and the four boxes.
+    // The family the display draws for the current face: the desktop has
+    // no "Tahoma", the handheld's face, and draws another in its place.
+    void SetDrawnFace(std::u16string face) { m_drawnFace = std::move(face); }
+    // The current font: its face (else the family drawn in its place, else
+    // the first family when the display has neither), its size in points,
+    // and the four boxes.
     Controls Opening() const;
 
     // OK: a face name past the limit shows the framework's message and the
@@ -65,6 +69,7 @@ private:
     LogicalFont m_current;
     LogicalFont m_chosen;
     std::vector<std::u16string> m_faceNames;
+    std::u16string m_drawnFace;
     std::vector<std::u16string> m_sizes;
     int m_pixelsPerInch;
 };

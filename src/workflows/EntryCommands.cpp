@@ -92,7 +92,7 @@ void MainViewController::OnViewComments(CommandId, const Target& target)
         ShowStringMessage(kSyncBeforeComments, MessageIcon::Warning);
         return;
     }
-    CommentsWorkflow workflow(m_user, *target.blog, *target.entry);
+    CommentsWorkflow workflow(m_user, *target.blog, *target.entry, m_dialogs, m_network);
     (void)m_dialogs.RunComments(workflow); // its changes are saved as they are made
     // The entry's new-comments mark may have gone.
     m_surface.Repaint();

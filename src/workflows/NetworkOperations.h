@@ -2,8 +2,12 @@
 
 #include "platform/ErrorCode.h"
 
-#include <cstdint>
+#include "workflows/SendSubject.h"
 
+#include <cstdint>
+#include <string_view>
+
+class BlogComment;
 class BlogEntry;
 class CWinBlogStorage;
 class CWinBlogUser;
@@ -35,4 +39,17 @@ public:
     virtual bool CheckVersion(bool forced, bool& newVersion, ProgressWindow& progress) = 0;
     // Fetches one entry's photo at a size code (2 to 7) into the store.
     [[nodiscard]] virtual ErrorCode DownloadEntryPhoto(CWinBlogStorage& store, BlogEntry& entry, std::uint16_t sizeCode, ProgressWindow& progress) = 0;
+
+    // The dialogs' sends, each at once and on its own. A new comment of
+    // the store: taken in by the service it gets its id and author and the
+    // store is saved; otherwise it stays pending for the next sync.
+    [[nodiscard]] virtual ErrorCode StoreComment(CWinBlogStorage& store, CWinBlogUser& user, BlogComment& comment, ProgressWindow& progress) = 0;
+    // A photo e-mail and a remote post of an entry or a blog of the store
+    // (texts in UTF-8); nothing of the store changes.
+    [[nodiscard]] virtual ErrorCode SendPhotoEmail(CWinBlogStorage& store, CWinBlogUser& user, SendSubject subject, std::string_view recipients,
+        std::string_view message, ProgressWindow& progress)
+        = 0;
+    [[nodiscard]] virtual ErrorCode PostToRemoteBlog(CWinBlogStorage& store, CWinBlogUser& user, SendSubject subject, std::string_view remoteBlog,
+        std::string_view title, std::string_view text, ProgressWindow& progress)
+        = 0;
 };

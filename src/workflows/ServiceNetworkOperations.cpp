@@ -26,3 +26,20 @@ ErrorCode ServiceNetworkOperations::DownloadEntryPhoto(CWinBlogStorage& store, B
 {
     return m_commands.DownloadEntryPhoto(store, entry, sizeCode, progress);
 }
+
+ErrorCode ServiceNetworkOperations::StoreComment(CWinBlogStorage& store, CWinBlogUser& user, BlogComment& comment, ProgressWindow& progress)
+{
+    return m_commands.StoreComment(store, user, comment, progress);
+}
+
+ErrorCode ServiceNetworkOperations::SendPhotoEmail(CWinBlogStorage& store, CWinBlogUser& user, SendSubject subject, std::string_view recipients,
+    std::string_view message, ProgressWindow& progress)
+{
+    return m_commands.SendPhotoEmail(store, user, subject.categoryId, subject.entryId, recipients, message, progress);
+}
+
+ErrorCode ServiceNetworkOperations::PostToRemoteBlog(CWinBlogStorage& store, CWinBlogUser& user, SendSubject subject, std::string_view remoteBlog,
+    std::string_view title, std::string_view text, ProgressWindow& progress)
+{
+    return m_commands.PostToRemoteBlog(store, user, subject.categoryId, subject.entryId, remoteBlog, title, text, progress);
+}

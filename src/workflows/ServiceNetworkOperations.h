@@ -18,6 +18,11 @@ public:
     [[nodiscard]] ErrorCode SyncBlog(CWinBlogStorage& store, CWinBlogUser& user, BlogEntry* entry, ProgressWindow& progress) override;
     bool CheckVersion(bool forced, bool& newVersion, ProgressWindow& progress) override;
     [[nodiscard]] ErrorCode DownloadEntryPhoto(CWinBlogStorage& store, BlogEntry& entry, std::uint16_t sizeCode, ProgressWindow& progress) override;
+    [[nodiscard]] ErrorCode StoreComment(CWinBlogStorage& store, CWinBlogUser& user, BlogComment& comment, ProgressWindow& progress) override;
+    [[nodiscard]] ErrorCode SendPhotoEmail(CWinBlogStorage& store, CWinBlogUser& user, SendSubject subject, std::string_view recipients,
+        std::string_view message, ProgressWindow& progress) override;
+    [[nodiscard]] ErrorCode PostToRemoteBlog(CWinBlogStorage& store, CWinBlogUser& user, SendSubject subject, std::string_view remoteBlog,
+        std::string_view title, std::string_view text, ProgressWindow& progress) override;
 
     // The service itself, for the dialogs' own requests (account and blog
     // creation, the channels list, comments, e-mails).

@@ -1,10 +1,13 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 // CViewCommentDlg: one comment's caption with its header, read-only.
 class ViewCommentWorkflow {
 public:
+    static constexpr std::string_view kTitle = "View Comment";
+
     explicit ViewCommentWorkflow(std::string caption)
         : m_caption(std::move(caption))
     {

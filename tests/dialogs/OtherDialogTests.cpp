@@ -62,6 +62,23 @@ TEST(ChooseFontDialog, OpensOnTheCurrentFontAmongTheDisplaysFamilies)
     EXPECT_EQ(workflow.GetFont().weight, 400);
 }
 
+TEST(ChooseFontDialog, AFaceTheDesktopLacksShowsTheFamilyDrawnInItsPlace)
+{
+    SandboxDevice device;
+    std::vector<std::u16string> families = CChooseFontDlg::DisplayFamilies();
+    ASSERT_FALSE(families.empty());
+    if (std::find(families.begin(), families.end(), u"Tahoma") != families.end())
+        GTEST_SKIP() << "this desktop has the handheld's face";
+    std::u16string drawn = CChooseFontDlg::DrawnFamily(u"Tahoma");
+    ChooseFontWorkflow workflow(TenPoint(u"Tahoma"), 96);
+    CChooseFontDlg dialog(workflow);
+    std::u16string shown = Find<QComboBox>(dialog, "faceList")->currentText().toStdU16String();
+    if (std::find(families.begin(), families.end(), drawn) != families.end())
+        EXPECT_EQ(shown, drawn);
+    else
+        EXPECT_EQ(shown, workflow.FaceNames().front());
+}
+
 TEST(ChooseFontDialog, AFaceNameTooLongForTheRecordKeepsTheDialogOpen)
 {
     SandboxDevice device;

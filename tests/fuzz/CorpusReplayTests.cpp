@@ -4,6 +4,7 @@
 #include "RegistryFileRoundTrip.h"
 #include "ResponseScanExercise.h"
 #include "StoreFileRoundTrip.h"
+#include "VCardExercise.h"
 #include "support/SandboxDevice.h"
 #include "support/ScopedEnvironment.h"
 #include "support/TemporaryFolder.h"
@@ -61,5 +62,14 @@ TEST(CorpusReplay, RegistryFile)
         RegistryRoundTripOutcome outcome = RoundTripRegistryFile(scratch.Path(), input);
         EXPECT_EQ(outcome.mismatch, "") << outcome.summary;
         return outcome.summary;
+    });
+}
+
+TEST(CorpusReplay, AddressBookCards)
+{
+    ReplayCorpus(Corpus("vbx_vcard_fuzzer"), Corpus("vbx_vcard_fuzzer.outcomes"), [](std::span<const std::uint8_t> input) {
+        std::string outcome = ReadVCardBytes(input);
+        EXPECT_EQ(outcome.find("; broken: "), std::string::npos) << outcome;
+        return outcome;
     });
 }

@@ -18,6 +18,7 @@ TEST(DeviceFolders, SandboxLaysOutAHandheld)
     EXPECT_EQ(folders.RegistryFile(), home.Path() + "/registry.reg");
     EXPECT_EQ(folders.TemporaryFolder(), home.Path() + "/Temp");
     EXPECT_TRUE(IsDirectory(home.Path() + "/Temp"));
+    EXPECT_EQ(folders.AddressBookFolder(), "") << "the personal folder's Contacts.vcf alone";
 
     EXPECT_TRUE(folders.StorageCards().empty());
     EXPECT_EQ(CreateFolder(home.File("Storage Card 2")), Error::Success);
@@ -48,6 +49,7 @@ TEST(DeviceFolders, DesktopUsesTheXdgFolders)
     EXPECT_EQ(folders.InternalStorageFolder(), home.Path());
     EXPECT_EQ(folders.DataFolder(), home.Path() + "/.local/share/Quillberry/Vellumbrix");
     EXPECT_EQ(folders.RegistryFile(), home.Path() + "/cfg/Quillberry/Vellumbrix/registry.reg");
+    EXPECT_EQ(folders.AddressBookFolder(), home.Path() + "/.local/share/contacts");
     EXPECT_EQ(folders.TemporaryFolder(), "/tmp");
 }
 

@@ -168,6 +168,7 @@ TEST_F(BlogCommandTest, ADeviceWithoutACameraSaysSo)
 TEST_F(BlogCommandTest, SendingNeedsWhatItPointsToOnTheWeb)
 {
     const std::string syncFirst = "You need to sync the new entry before you can send out a Photo E-Mail or Blog Post for it.";
+    network = std::make_unique<ScriptedNetwork>(); // the sends need the service
     Start();
     CWinBlogStorage& trips = Blog(kTrips);
     AddCategory(trips, BlogIds::FirstLocalCategory, "Made here");
@@ -192,6 +193,7 @@ TEST_F(BlogCommandTest, ARemotePostStartsFromTheCategoryOrTheBlogName)
         setup.SetRemoteBlogNames(names);
         ASSERT_EQ(setup.Save(), Error::Success);
     }
+    network = std::make_unique<ScriptedNetwork>();
     OpenTrips();
     std::vector<std::string> titles;
     auto record = [&](PostRemoteEntryWorkflow& workflow) {
@@ -292,4 +294,13 @@ TEST_F(BlogCommandTest, SubscribingWithoutALoginRunsTheWelcomeFlowInstead)
     Start();
     View().RunCommand(Command::SubscribeToBlog);
     EXPECT_EQ(dialogs.Opened(), (std::vector<DialogId> { DialogId::Welcome, DialogId::Welcome }));
+}
+
+TEST_F(BlogCommandTest, MailAndRemotePostsNeedTheServiceWhileCommentsDoNot)
+{
+    OpenTrips();
+    View().OpenEntry(1); // "Dunes", published
+    EXPECT_FALSE(View().IsCommandEnabled(Command::SendEMail));
+    EXPECT_FALSE(View().IsCommandEnabled(Command::PostRemoteEntry));
+    EXPECT_TRUE(View().IsCommandEnabled(Command::ViewComments)) << "a new comment waits for the next sync";
 }

@@ -48,6 +48,12 @@ TEST(ChooseFont, AFaceTheDisplayLacksOpensOnTheFirstAndOddSizesShowAsNumbers)
     EXPECT_EQ(controls.faceName, u"Arial");
     EXPECT_EQ(controls.size, u"30");
     EXPECT_FALSE(controls.bold) << "only 700 is bold";
+
+    // The family the display draws in its place, when it has one.
+    dialog.SetDrawnFace(u"Verdana");
+    EXPECT_EQ(dialog.Opening().faceName, u"Verdana");
+    dialog.SetDrawnFace(u"Not installed either");
+    EXPECT_EQ(dialog.Opening().faceName, u"Arial");
 }
 
 TEST(ChooseFont, SizesAndHeightsRoundHalfUp)

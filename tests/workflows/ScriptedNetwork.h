@@ -2,6 +2,8 @@
 
 #include "workflows/NetworkOperations.h"
 
+#include "model/BlogComment.h"
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -34,7 +36,34 @@ public:
         return Call("DownloadEntryPhoto " + std::to_string(sizeCode), progress);
     }
 
+    ErrorCode StoreComment(CWinBlogStorage&, CWinBlogUser&, BlogComment& comment, ProgressWindow& progress) override
+    {
+        ErrorCode code = Call("StoreComment " + comment.GetText(), progress);
+        if (code == Error::Success && takeComment)
+            takeComment(comment);
+        return code;
+    }
+    ErrorCode SendPhotoEmail(CWinBlogStorage&, CWinBlogUser&, SendSubject subject, std::string_view recipients, std::string_view message,
+        ProgressWindow& progress) override
+    {
+        return Call("SendPhotoEmail " + Subject(subject) + " to " + std::string(recipients) + ": " + std::string(message), progress);
+    }
+    ErrorCode PostToRemoteBlog(CWinBlogStorage&, CWinBlogUser&, SendSubject subject, std::string_view remoteBlog, std::string_view title,
+        std::string_view text, ProgressWindow& progress) override
+    {
+        return Call("PostToRemoteBlog " + Subject(subject) + " to " + std::string(remoteBlog) + ": " + std::string(title) + " / " + std::string(text),
+            progress);
+    }
+
+    // What the service does with a comment it takes in (give it an id...).
+    std::function<void(BlogComment&)> takeComment;
+
 private:
+    static std::string Subject(SendSubject subject)
+    {
+        return std::to_string(subject.categoryId) + "/" + std::to_string(subject.entryId);
+    }
+
     ErrorCode Call(std::string name, ProgressWindow& progress)
     {
         calls.push_back(std::move(name));
