@@ -6,27 +6,19 @@
 #include "transport/NetworkConnection.h"
 #include "workflows/MainViewSurface.h"
 #include "workflows/NetworkOperations.h"
+#include "workflows/NetworkStep.h"
 
 namespace {
 
 constexpr StringId kLatestVersion = 173;
 
-// The progress window of a network command: the title and two status
-// lines (the step and the record it works on).
-constexpr int kProgressLines = 3;
-
 }
 
-// Opens the command's progress window (hidden until the connection is up)
-// and the connection, and runs `operation` when it is up. Without a
-// connection nothing else happens: the connection has said why.
+// Without a connection nothing else happens: the connection has said why.
 template<typename Operation>
 static void WithConnection(Operation operation)
 {
-    auto progress = UserInteraction::Current().OpenProgressWindow(kProgressLines, false);
-    NetworkConnection connection(progress.get());
-    if (connection.IsConnected())
-        operation(*progress);
+    (void)RunConnected(operation);
 }
 
 void MainViewController::RunSyncAll()
