@@ -15,10 +15,12 @@
 #include "model/BlogPrompts.h"
 #include "model/CWinBlogUser.h"
 #include "platform/DeviceFolders.h"
+#include "transport/CurlHttp.h"
 #include "ui/CChildView.h"
 #include "ui/CMainFrame.h"
 #include "ui/DeviceScreen.h"
 #include "ui/InstanceChannel.h"
+#include "workflows/ServiceAccountOperations.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -99,6 +101,10 @@ int main(int argc, char** argv)
     }
 
     CWinBlogUser user;
+    // The service of the "Service Host" preference, for the account and
+    // blog dialogs.
+    CurlHttp http;
+    ServiceAccountOperations accounts(http);
     // Without anyone at the screen each dialog is shown, seen by the
     // running steps (for a screenshot) and cancelled.
     ScreenSteps* runningSteps = nullptr;
@@ -135,6 +141,7 @@ int main(int argc, char** argv)
                 std::cerr << "vellumbrix: another start brought this one to the front\n";
         });
 
+        screen.GetFrame().GetView().GetController().SetAccountOperations(&accounts);
         screen.GetFrame().GetView().Init();
         screen.show();
         screen.GetFrame().setFocus();
