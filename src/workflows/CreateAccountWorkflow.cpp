@@ -131,8 +131,8 @@ void CreateAccountWorkflow::AddCreatedBlog(std::unique_ptr<CWinBlogStorage> stor
     CWinBlogStorage& added = *store;
     m_user.GetBlogList().Insert(std::move(store));
     m_blogCreated = true;
-    (void)m_user.Save();  // message 6002 has been shown when it failed
-    (void)added.Save();   // not reported: the next sync writes it again
+    (void)m_user.Save(); // message 6002 has been shown when it failed
+    (void)added.Save();  // not reported: the next sync writes it again
     if (m_services.operations) {
         // The refresh gives the account its id and shows its own failures;
         // the blog is made and kept either way.
