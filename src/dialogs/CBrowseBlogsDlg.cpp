@@ -21,12 +21,6 @@ CBrowseBlogsDlg::CBrowseBlogsDlg(BrowseBlogsWorkflow& workflow, QWidget* parent)
     auto buttons = AddButtonPair(BrowseBlogsWorkflow::kSubscribeButton, "Cancel");
     Layout().SetGrowing(m_list);
 
-    connect(buttons.accept, &QPushButton::clicked, this, [this] {
-        QListWidgetItem* item = m_list->currentItem();
-        std::optional<size_t> selection;
-        if (item && item->isSelected())
-            selection = static_cast<size_t>(m_list->row(item));
-        Finish(m_workflow.Subscribe(selection));
-    });
+    connect(buttons.accept, &QPushButton::clicked, this, [this] { Finish(m_workflow.Subscribe(SelectedRow(m_list))); });
     connect(buttons.cancel, &QPushButton::clicked, this, &CHandheldDialog::reject);
 }

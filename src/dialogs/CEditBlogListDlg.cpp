@@ -51,10 +51,7 @@ void CEditBlogListDlg::FillList(std::optional<size_t> selection)
 
 std::optional<size_t> CEditBlogListDlg::Selection() const
 {
-    QListWidgetItem* item = m_list->currentItem();
-    if (!item || !item->isSelected())
-        return std::nullopt;
-    return static_cast<size_t>(m_list->row(item));
+    return SelectedRow(m_list);
 }
 
 void CEditBlogListDlg::UpdateButtons()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string_view>
 
 // The limits and rules of the account fields that every account dialog
@@ -18,5 +19,14 @@ inline constexpr unsigned kInvalidLoginMessage = 162;
 bool IsValidEmail(std::u16string_view email);
 // Not empty, and no space in it.
 bool IsValidPassword(std::u16string_view password);
+
+// A login as the login and account dialogs read it back: a field past its
+// limit shows the framework's message, an empty e-mail string 162. The
+// field at fault, or none.
+enum LoginField : int {
+    kLoginEmailField,
+    kLoginPasswordField,
+};
+std::optional<LoginField> CheckLogin(std::u16string_view email, std::u16string_view password);
 
 }

@@ -1,7 +1,6 @@
 #include "workflows/AccountInfoWorkflow.h"
 
 #include "workflows/AccountFields.h"
-#include "workflows/FieldLimits.h"
 
 #include "app/Messages.h"
 #include "model/CWinBlogUser.h"
@@ -39,14 +38,8 @@ AccountInfoWorkflow::AccountLines AccountInfoWorkflow::GetAccountLines() const
 
 DialogOutcome AccountInfoWorkflow::Ok(std::u16string_view email, std::u16string_view password)
 {
-    if (!FitsFieldLimit(email, AccountFields::kEmailLimit))
-        return DialogOutcome::Stay(kEmailField);
-    if (!FitsFieldLimit(password, AccountFields::kPasswordLimit))
-        return DialogOutcome::Stay(kPasswordField);
-    if (email.empty()) {
-        ShowStringMessage(AccountFields::kInvalidLoginMessage, MessageIcon::Warning);
-        return DialogOutcome::Stay(kEmailField);
-    }
+    if (auto fault = AccountFields::CheckLogin(email, password))
+        return DialogOutcome::Stay(*fault);
 
     bool changed = false;
     std::string newEmail = Utf16ToUtf8(email);

@@ -12,6 +12,7 @@ class CWinBlogUser;
 // holding exactly that leaves the password alone.
 class AccountInfoWorkflow {
 public:
+    // As AccountFields::LoginField numbers them.
     enum Field : int {
         kEmailField,
         kPasswordField,

@@ -10,6 +10,7 @@ class CWinBlogUser;
 // password into the user record (which the opener then saves).
 class LoginInfoWorkflow {
 public:
+    // As AccountFields::LoginField numbers them.
     enum Field : int {
         kEmailField,
         kPasswordField,

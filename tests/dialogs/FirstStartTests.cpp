@@ -40,17 +40,16 @@ public:
     explicit DialogScript(std::deque<Answer> answers)
         : m_answers(std::move(answers))
     {
-        Poll();
+        // The timer goes with the script, so that no poll outlives it.
+        QObject::connect(&m_timer, &QTimer::timeout, [this] { Poll(); });
+        m_timer.start(10);
     }
-    ~DialogScript() { m_stopped = true; }
 
     std::vector<QString> opened;
 
 private:
     void Poll()
     {
-        if (m_stopped)
-            return;
         auto* dialog = qobject_cast<CHandheldDialog*>(QApplication::activeModalWidget());
         if (dialog && dialog != m_last && dialog->isVisible()) {
             m_last = dialog;
@@ -63,12 +62,11 @@ private:
                 answer(*dialog);
             }
         }
-        QTimer::singleShot(10, [this] { Poll(); });
     }
 
     std::deque<Answer> m_answers;
     QPointer<CHandheldDialog> m_last;
-    bool m_stopped { false };
+    QTimer m_timer;
 };
 
 void Type(QWidget& dialog, const char* field, const QString& text)
