@@ -125,7 +125,10 @@ int main(int argc, char** argv)
     QtDialogHost qtDialogs;
     UnattendedDialogHost unattendedDialogs(qtDialogs);
     unattendedDialogs.SetShownHandler(dialogShown);
-    DialogHost& dialogs = options.offscreen ? static_cast<DialogHost&>(unattendedDialogs) : qtDialogs;
+    // A run that ends by itself after its steps has nobody to answer a
+    // dialog either, the welcome of a first start included.
+    bool unattended = options.offscreen || options.screenshot;
+    DialogHost& dialogs = unattended ? static_cast<DialogHost&>(unattendedDialogs) : qtDialogs;
 
     int status;
     {
