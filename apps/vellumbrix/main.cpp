@@ -15,11 +15,13 @@
 #include "model/BlogPrompts.h"
 #include "model/CWinBlogUser.h"
 #include "platform/DeviceFolders.h"
+#include "transport/CurlHttp.h"
 #include "ui/CChildView.h"
 #include "ui/CMainFrame.h"
 #include "ui/DeviceScreen.h"
 #include "ui/InstanceChannel.h"
 #include "workflows/ServiceNetworkOperations.h"
+#include "workflows/ServiceAccountOperations.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -100,6 +102,10 @@ int main(int argc, char** argv)
     }
 
     CWinBlogUser user;
+    // The service of the "Service Host" preference, for the account and
+    // blog dialogs.
+    CurlHttp http;
+    ServiceAccountOperations accounts(http);
     // Without anyone at the screen each dialog is shown, seen by the
     // running steps (for a screenshot) and cancelled.
     ScreenSteps* runningSteps = nullptr;
@@ -120,7 +126,10 @@ int main(int argc, char** argv)
     QtDialogHost qtDialogs;
     UnattendedDialogHost unattendedDialogs(qtDialogs);
     unattendedDialogs.SetShownHandler(dialogShown);
-    DialogHost& dialogs = options.offscreen ? static_cast<DialogHost&>(unattendedDialogs) : qtDialogs;
+    // A run that ends by itself after its steps has nobody to answer a
+    // dialog either, the welcome of a first start included.
+    bool unattended = options.offscreen || options.screenshot;
+    DialogHost& dialogs = unattended ? static_cast<DialogHost&>(unattendedDialogs) : qtDialogs;
 
     // The network commands over the web service at the "Service Host".
     ServiceNetworkOperations network;
@@ -140,6 +149,7 @@ int main(int argc, char** argv)
         });
 
         screen.GetFrame().GetView().GetController().SetNetworkOperations(&network);
+        screen.GetFrame().GetView().GetController().SetAccountOperations(&accounts);
         screen.GetFrame().GetView().Init();
         screen.show();
         screen.GetFrame().setFocus();

@@ -18,6 +18,11 @@ static QStringList Texts(const SizeList& list)
 }
 
 CSyncPage::CSyncPage(SyncPageWorkflow& workflow, QWidget* parent)
+    : CSyncPage(workflow.DownloadList(), workflow.UploadList(), workflow.Opening(), parent)
+{
+}
+
+CSyncPage::CSyncPage(const SizeList& download, const SizeList& upload, const SyncPageWorkflow::Controls& opening, QWidget* parent)
     : QWidget(parent)
 {
     AddLabel(this, "Download:", { 6, 10, 56, 14 });
@@ -38,9 +43,8 @@ CSyncPage::CSyncPage(SyncPageWorkflow& workflow, QWidget* parent)
     m_upload->setObjectName("uploadList");
     m_upload->hide();
 
-    SyncPageWorkflow::Controls opening = workflow.Opening();
-    FillList(m_download, Texts(workflow.DownloadList()), opening.downloadChoice);
-    FillList(m_upload, Texts(workflow.UploadList()), opening.uploadChoice);
+    FillList(m_download, Texts(download), opening.downloadChoice);
+    FillList(m_upload, Texts(upload), opening.uploadChoice);
     m_limitEntries->setChecked(opening.limitEntries);
     m_entryLimit->SetText(ToQString(opening.entryLimit));
     m_deleteAfterUpload->setChecked(opening.deleteAfterUpload);

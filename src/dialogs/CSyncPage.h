@@ -17,6 +17,9 @@ class CSyncPage : public QWidget {
 
 public:
     CSyncPage(SyncPageWorkflow& workflow, QWidget* parent);
+    // The same controls for a blog that has no store yet (subscribing):
+    // the lists and what the controls show at first.
+    CSyncPage(const SizeList& download, const SizeList& upload, const SyncPageWorkflow::Controls& opening, QWidget* parent);
 
     SyncPageWorkflow::Controls ReadControls() const;
     QWidget* Field(int field) const;

@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 
 void PlaceControl(QWidget* control, const QRect& design)
@@ -79,4 +80,12 @@ std::optional<size_t> ChosenItem(const QComboBox* list)
     if (list->currentIndex() < 0)
         return std::nullopt;
     return static_cast<size_t>(list->currentIndex());
+}
+
+std::optional<size_t> SelectedRow(const QListWidget* list)
+{
+    QListWidgetItem* item = list->currentItem();
+    if (!item || !item->isSelected())
+        return std::nullopt;
+    return static_cast<size_t>(list->row(item));
 }

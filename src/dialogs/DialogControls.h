@@ -11,6 +11,7 @@ class LimitedTextEdit;
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QListWidget;
 class QPushButton;
 class QWidget;
 
@@ -34,3 +35,5 @@ QPushButton* AddButton(QWidget* parent, std::string_view text, const QRect& desi
 void FillList(QComboBox* list, const QStringList& texts, std::optional<size_t> chosen);
 // The chosen position, none when nothing is chosen.
 std::optional<size_t> ChosenItem(const QComboBox* list);
+// The row of a list's selected item, none when no item is selected.
+std::optional<size_t> SelectedRow(const QListWidget* list);

@@ -1,29 +1,37 @@
 #include "dialogs/QtDialogHost.h"
 
 #include "dialogs/CAboutDlg.h"
+#include "dialogs/CAccountInfoDlg.h"
 #include "dialogs/CAddCommentDlg.h"
 #include "dialogs/CBlogPrefsDlg.h"
+#include "dialogs/CBrowseBlogsDlg.h"
 #include "dialogs/CCaptionDlg.h"
 #include "dialogs/CCategorizeEntriesDlg.h"
 #include "dialogs/CCategoryNameDlg.h"
 #include "dialogs/CChooseFontDlg.h"
 #include "dialogs/CCommentsDlg.h"
+#include "dialogs/CConfirmDeleteBlogDlg.h"
+#include "dialogs/CCreateAccountDlg.h"
 #include "dialogs/CDeleteEntriesDlg.h"
 #include "dialogs/CDownloadPhotoDlg.h"
+#include "dialogs/CEditBlogListDlg.h"
 #include "dialogs/CEditCategoriesDlg.h"
 #include "dialogs/CEditEntryDlg.h"
+#include "dialogs/CLoginInfoDlg.h"
 #include "dialogs/CMovePhotosDlg.h"
+#include "dialogs/CNewBlogDlg.h"
 #include "dialogs/CPhotoEmailDlg.h"
 #include "dialogs/CPostRemoteEntryDlg.h"
 #include "dialogs/CPurgePhotosDlg.h"
+#include "dialogs/CSubscribeDlg.h"
 #include "dialogs/CViewCommentDlg.h"
+#include "dialogs/CWelcomeDlg.h"
 
 #include <array>
 
 // Each dialog this host has is shown modal over the main window, over its
-// workflow, and answers with the result it closed with. The account and
-// blog management dialogs, the camera's and the photo picker are not built
-// yet: Has() says so, the commands that open
+// workflow, and answers with the result it closed with. The camera's and
+// the photo picker are not built yet: Has() says so, the commands that open
 // them are disabled, and their operations answer Cancel should they be
 // called all the same.
 
@@ -67,6 +75,15 @@ std::string_view QtDialogHost::ClassName(DialogId id)
 bool QtDialogHost::Has(DialogId id) const
 {
     switch (id) {
+    case DialogId::Welcome:
+    case DialogId::CreateAccount:
+    case DialogId::LoginInfo:
+    case DialogId::AccountInfo:
+    case DialogId::NewBlog:
+    case DialogId::Subscribe:
+    case DialogId::BrowseBlogs:
+    case DialogId::EditBlogList:
+    case DialogId::ConfirmDeleteBlog:
     case DialogId::BlogPrefs:
     case DialogId::Caption:
     case DialogId::EditEntry:
@@ -103,6 +120,15 @@ static DialogResult RunModal(Arguments&&... arguments)
     return dialog.exec();
 }
 
+DialogResult QtDialogHost::RunWelcome(WelcomeWorkflow& workflow) { return RunModal<CWelcomeDlg>(workflow, m_parent); }
+DialogResult QtDialogHost::RunCreateAccount(CreateAccountWorkflow& workflow) { return RunModal<CCreateAccountDlg>(workflow, m_parent); }
+DialogResult QtDialogHost::RunLoginInfo(LoginInfoWorkflow& workflow) { return RunModal<CLoginInfoDlg>(workflow, m_parent); }
+DialogResult QtDialogHost::RunAccountInfo(AccountInfoWorkflow& workflow) { return RunModal<CAccountInfoDlg>(workflow, m_parent); }
+DialogResult QtDialogHost::RunNewBlog(NewBlogWorkflow& workflow) { return RunModal<CNewBlogDlg>(workflow, m_parent); }
+DialogResult QtDialogHost::RunSubscribe(SubscribeWorkflow& workflow) { return RunModal<CSubscribeDlg>(workflow, m_parent); }
+DialogResult QtDialogHost::RunBrowseBlogs(BrowseBlogsWorkflow& workflow) { return RunModal<CBrowseBlogsDlg>(workflow, m_parent); }
+DialogResult QtDialogHost::RunEditBlogList(EditBlogListWorkflow& workflow) { return RunModal<CEditBlogListDlg>(workflow, m_parent); }
+DialogResult QtDialogHost::RunConfirmDeleteBlog(ConfirmDeleteBlogWorkflow& workflow) { return RunModal<CConfirmDeleteBlogDlg>(workflow, m_parent); }
 DialogResult QtDialogHost::RunBlogPrefs(BlogPrefsWorkflow& workflow) { return RunModal<CBlogPrefsDlg>(workflow, m_parent); }
 DialogResult QtDialogHost::RunCaption(CaptionWorkflow& workflow) { return RunModal<CCaptionDlg>(workflow, m_parent); }
 DialogResult QtDialogHost::RunEditEntry(EditEntryWorkflow& workflow) { return RunModal<CEditEntryDlg>(workflow, m_parent); }
@@ -121,15 +147,6 @@ DialogResult QtDialogHost::RunMovePhotos(MovePhotosWorkflow& workflow) { return 
 DialogResult QtDialogHost::RunChooseFont(ChooseFontWorkflow& workflow) { return RunModal<CChooseFontDlg>(workflow, m_parent); }
 DialogResult QtDialogHost::RunAbout(AboutWorkflow& workflow) { return RunModal<CAboutDlg>(workflow, m_parent); }
 
-DialogResult QtDialogHost::RunWelcome(WelcomeWorkflow&) { return DialogResults::Cancel; }
-DialogResult QtDialogHost::RunCreateAccount(CreateAccountWorkflow&) { return DialogResults::Cancel; }
-DialogResult QtDialogHost::RunLoginInfo(LoginInfoWorkflow&) { return DialogResults::Cancel; }
-DialogResult QtDialogHost::RunAccountInfo(AccountInfoWorkflow&) { return DialogResults::Cancel; }
-DialogResult QtDialogHost::RunNewBlog(NewBlogWorkflow&) { return DialogResults::Cancel; }
-DialogResult QtDialogHost::RunSubscribe(SubscribeWorkflow&) { return DialogResults::Cancel; }
-DialogResult QtDialogHost::RunBrowseBlogs(BrowseBlogsWorkflow&) { return DialogResults::Cancel; }
-DialogResult QtDialogHost::RunEditBlogList(EditBlogListWorkflow&) { return DialogResults::Cancel; }
-DialogResult QtDialogHost::RunConfirmDeleteBlog(ConfirmDeleteBlogWorkflow&) { return DialogResults::Cancel; }
 DialogResult QtDialogHost::RunCameraPrefs(CameraPrefsWorkflow&) { return DialogResults::Cancel; }
 DialogResult QtDialogHost::RunCameraCapture(CameraCaptureWorkflow&) { return DialogResults::Cancel; }
 DialogResult QtDialogHost::RunImageSelect(ImageSelectWorkflow&) { return DialogResults::Cancel; }

@@ -3,7 +3,7 @@
 #include "workflows/AddCommentWorkflow.h"
 #include "workflows/CommentCaption.h"
 #include "workflows/DialogHost.h"
-#include "workflows/NetworkCommand.h"
+#include "workflows/NetworkStep.h"
 #include "workflows/NetworkOperations.h"
 #include "workflows/ViewCommentWorkflow.h"
 
@@ -83,7 +83,7 @@ void CommentsWorkflow::Send(BlogComment& comment)
 {
     if (!m_network)
         return;
-    WithConnection([&](ProgressWindow& progress) { (void)m_network->StoreComment(m_store, m_user, comment, progress); });
+    RunConnected([&](ProgressWindow& progress) { (void)m_network->StoreComment(m_store, m_user, comment, progress); });
 }
 
 std::optional<size_t> CommentsWorkflow::Add(std::optional<size_t> selected)

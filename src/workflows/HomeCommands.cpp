@@ -23,7 +23,7 @@ void MainViewController::OnSubscribe(CommandId, const Target&)
 {
     if (RunWelcomeFlowIfNoLogin())
         return;
-    SubscribeWorkflow workflow(m_user);
+    SubscribeWorkflow workflow(m_user, m_dialogs, GetNetworkServices());
     if (m_dialogs.RunSubscribe(workflow) == DialogResults::Ok)
         AddNewBlog(workflow.TakeNewBlog());
 }
@@ -32,7 +32,7 @@ void MainViewController::OnCreateNewBlog(CommandId, const Target&)
 {
     if (RunWelcomeFlowIfNoLogin())
         return;
-    NewBlogWorkflow workflow(m_user);
+    NewBlogWorkflow workflow(m_user, GetNetworkServices());
     if (m_dialogs.RunNewBlog(workflow) == DialogResults::Ok)
         AddNewBlog(workflow.TakeNewBlog());
 }
@@ -45,7 +45,7 @@ void MainViewController::OnEditBlogs(CommandId, const Target&)
     if (CWinBlogStorage* selected = selection >= 0 ? BlogAt(static_cast<size_t>(selection)) : nullptr)
         selectedName = selected->GetBlogInfo().GetUrlName();
 
-    EditBlogListWorkflow workflow(m_user);
+    EditBlogListWorkflow workflow(m_user, m_dialogs);
     (void)m_dialogs.RunEditBlogList(workflow); // the list is what it is, whatever the button
 
     RefreshHomeList();

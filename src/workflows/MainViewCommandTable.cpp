@@ -36,7 +36,7 @@ std::span<const CommandRow> CommandRow::All()
         { Command::FirstCategory, Command::LastCategory, &C::OnCategory, R::InBlog, 0, A::Always },
         // Home mode.
         { Command::SubscribeToBlog, Command::SubscribeToBlog, &C::OnSubscribe, R::InHome, Needs({ DialogId::Subscribe }) | kWelcomeFlow, A::Network },
-        { Command::CreateNewBlog, Command::CreateNewBlog, &C::OnCreateNewBlog, R::InHome, Needs({ DialogId::NewBlog }) | kWelcomeFlow, A::Network },
+        { Command::CreateNewBlog, Command::CreateNewBlog, &C::OnCreateNewBlog, R::InHome, Needs({ DialogId::NewBlog }) | kWelcomeFlow, A::Accounts },
         { Command::SyncAllBlogs, Command::SyncAllBlogs, &C::OnSyncAll, R::InHome, 0, A::Network },
         { Command::EditBlogs, Command::EditBlogs, &C::OnEditBlogs, R::InHome, Needs({ DialogId::EditBlogList }), A::Always },
         { Command::AccountInfo, Command::AccountInfo, &C::OnAccountInfo, R::InHome, Needs({ DialogId::AccountInfo }), A::Always },

@@ -14,6 +14,8 @@ struct CommandRow {
         Always,
         // The service's operations must be there.
         Network,
+        // The account operations must be there.
+        Accounts,
     };
 
     // The modes in which the command acts.

@@ -24,6 +24,10 @@ bool MainViewController::IsRowEnabled(const CommandRow& row) const
         if (!m_network)
             return false;
         break;
+    case CommandRow::Availability::Accounts:
+        if (!m_accounts)
+            return false;
+        break;
     case CommandRow::Availability::Always:
         break;
     }

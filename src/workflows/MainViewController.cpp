@@ -22,7 +22,7 @@ void MainViewController::Init()
     m_user.Load();
     if (!HasLogin()) {
         // Whatever the flow's outcome, the start goes on.
-        RunWelcomeFlow(m_dialogs, m_network, m_user, true);
+        RunWelcomeFlow(m_dialogs, GetNetworkServices(), m_user, true);
     }
     if (!HasLogin() && m_user.GetBlogList().IsEmpty()) {
         // -1 means the store could not be allocated; the user then simply
@@ -238,7 +238,7 @@ bool MainViewController::RunWelcomeFlowIfNoLogin()
 {
     if (HasLogin())
         return false;
-    if (RunWelcomeFlow(m_dialogs, m_network, m_user, false))
+    if (RunWelcomeFlow(m_dialogs, GetNetworkServices(), m_user, false))
         RefreshHomeList();
     return true;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/ErrorCode.h"
+#include "workflows/NetworkServices.h"
 #include "workflows/CommandIds.h"
 #include "workflows/DialogHost.h"
 #include "workflows/MenuModel.h"
@@ -15,6 +16,7 @@ class BlogEntry;
 class CWinBlogStorage;
 class CWinBlogUser;
 class MainViewSurface;
+class AccountOperations;
 class NetworkOperations;
 struct CommandRow;
 
@@ -34,6 +36,10 @@ public:
     // leaves the network commands disabled.
     void SetNetworkOperations(NetworkOperations* network) { m_network = network; }
     NetworkOperations* GetNetworkOperations() const { return m_network; }
+    // The account operations of the account and blog dialogs; none until
+    // the program has them.
+    void SetAccountOperations(AccountOperations* accounts) { m_accounts = accounts; }
+    NetworkServices GetNetworkServices() const { return { m_network, m_accounts }; }
 
     // The view's start: loads the user record and the blogs, runs the
     // welcome flow when there is no login, makes the sample blog, syncs when
@@ -160,6 +166,7 @@ private:
     DialogHost& m_dialogs;
     MainViewSurface& m_surface;
     NetworkOperations* m_network { nullptr };
+    AccountOperations* m_accounts { nullptr };
 
     CWinBlogStorage* m_currentBlog { nullptr };
     bool m_entryShown { false };

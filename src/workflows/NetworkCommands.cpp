@@ -3,8 +3,8 @@
 #include "app/Messages.h"
 #include "model/CWinBlogUser.h"
 #include "workflows/MainViewSurface.h"
-#include "workflows/NetworkCommand.h"
 #include "workflows/NetworkOperations.h"
+#include "workflows/NetworkStep.h"
 
 namespace {
 
@@ -14,7 +14,7 @@ constexpr StringId kLatestVersion = 173;
 
 void MainViewController::RunSyncAll()
 {
-    WithConnection([this](ProgressWindow& progress) {
+    RunConnected([this](ProgressWindow& progress) {
         // The sync shows its own failures and the cancel.
         (void)m_network->SyncAll(m_user, progress);
     });
@@ -36,7 +36,7 @@ void MainViewController::OnSyncBlog(CommandId, const Target& target)
     if (!blog)
         return;
     size_t countBefore = blog->GetShownEntryCount();
-    WithConnection([&](ProgressWindow& progress) {
+    RunConnected([&](ProgressWindow& progress) {
         // The sync shows its own failures; a blog that synced is saved,
         // as after each blog of Sync All.
         if (m_network->SyncBlog(*blog, m_user, nullptr, progress) == Error::Success)
@@ -55,7 +55,7 @@ void MainViewController::OnCheckForUpdates(CommandId, const Target&)
 {
     bool checked = false;
     bool newVersion = false;
-    WithConnection([&](ProgressWindow& progress) { checked = m_network->CheckVersion(true, newVersion, progress); });
+    RunConnected([&](ProgressWindow& progress) { checked = m_network->CheckVersion(true, newVersion, progress); });
     // A check that could not reach the service says nothing: telling the
     // user that this is the latest version would be a guess.
     if (checked && !newVersion)
@@ -64,7 +64,7 @@ void MainViewController::OnCheckForUpdates(CommandId, const Target&)
 
 void MainViewController::DownloadPhotoNow(CWinBlogStorage& store, BlogEntry& entry, std::uint16_t sizeCode)
 {
-    WithConnection([&](ProgressWindow& progress) {
+    RunConnected([&](ProgressWindow& progress) {
         // The download shows its own failures.
         (void)m_network->DownloadEntryPhoto(store, entry, sizeCode, progress);
     });

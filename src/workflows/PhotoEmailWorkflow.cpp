@@ -1,6 +1,6 @@
 #include "workflows/PhotoEmailWorkflow.h"
 
-#include "workflows/NetworkCommand.h"
+#include "workflows/NetworkStep.h"
 #include "workflows/NetworkOperations.h"
 
 #include "app/Messages.h"
@@ -37,7 +37,7 @@ DialogOutcome PhotoEmailWorkflow::Send(std::u16string_view recipients, std::u16s
         return DialogOutcome::Stay(kRecipientsField);
     }
     if (m_network) {
-        WithConnection([&](ProgressWindow& progress) {
+        RunConnected([&](ProgressWindow& progress) {
             // The service and the transport show their failures.
             (void)m_network->SendPhotoEmail(m_store, m_user, m_subject, Utf16ToUtf8(recipients), Utf16ToUtf8(message), progress);
         });

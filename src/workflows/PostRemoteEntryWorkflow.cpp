@@ -1,7 +1,7 @@
 #include "workflows/PostRemoteEntryWorkflow.h"
 
 #include "workflows/FieldLimits.h"
-#include "workflows/NetworkCommand.h"
+#include "workflows/NetworkStep.h"
 #include "workflows/NetworkOperations.h"
 
 #include "app/Preferences.h"
@@ -53,7 +53,7 @@ DialogOutcome PostRemoteEntryWorkflow::Publish(const Controls& controls)
     // goes all the same.
     (void)WriteLastRemoteBlog(remoteBlog);
     if (m_network) {
-        WithConnection([&](ProgressWindow& progress) {
+        RunConnected([&](ProgressWindow& progress) {
             // The service and the transport show their failures.
             (void)m_network->PostToRemoteBlog(m_store, m_user, m_subject, Utf16ToSystemCodePage(remoteBlog), Utf16ToUtf8(controls.title),
                 Utf16ToUtf8(controls.text), progress);

@@ -1,31 +1,22 @@
 #include "workflows/WelcomeFlow.h"
 
 #include "model/CWinBlogUser.h"
-#include "platform/UserInteraction.h"
-#include "transport/NetworkConnection.h"
 #include "workflows/CreateAccountWorkflow.h"
 #include "workflows/DialogHost.h"
 #include "workflows/LoginInfoWorkflow.h"
 #include "workflows/NetworkOperations.h"
+#include "workflows/NetworkStep.h"
 #include "workflows/WelcomeWorkflow.h"
-
-// Lines of the progress window: the title and two status lines.
-static constexpr int kProgressLines = 3;
 
 static bool RefreshAccount(NetworkOperations* network, CWinBlogUser& user)
 {
     if (!network)
         return false;
-    auto progress = UserInteraction::Current().OpenProgressWindow(kProgressLines, false);
-    NetworkConnection connection(progress.get());
-    if (!connection.IsConnected())
-        return false;
     // The refresh reports its own failures and saves the user record.
-    (void)network->GetUserInfo(user, *progress);
-    return true;
+    return RunConnected([&](ProgressWindow& progress) { (void)network->GetUserInfo(user, progress); });
 }
 
-bool RunWelcomeFlow(DialogHost& dialogs, NetworkOperations* network, CWinBlogUser& user, bool startUp)
+bool RunWelcomeFlow(DialogHost& dialogs, NetworkServices services, CWinBlogUser& user, bool startUp)
 {
     if (!dialogs.Has(DialogId::Welcome))
         return false;
@@ -34,7 +25,7 @@ bool RunWelcomeFlow(DialogHost& dialogs, NetworkOperations* network, CWinBlogUse
         return false;
 
     if (welcome.GetChoice() == WelcomeWorkflow::CreateNewAccount) {
-        CreateAccountWorkflow createAccount(user);
+        CreateAccountWorkflow createAccount(user, services);
         return dialogs.RunCreateAccount(createAccount) == DialogResults::Ok && createAccount.WasBlogCreated() && !startUp;
     }
 
@@ -46,5 +37,5 @@ bool RunWelcomeFlow(DialogHost& dialogs, NetworkOperations* network, CWinBlogUse
     (void)user.Save();
     if (startUp)
         return false;
-    return RefreshAccount(network, user);
+    return RefreshAccount(services.operations, user);
 }

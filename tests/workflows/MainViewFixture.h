@@ -8,7 +8,9 @@
 
 #include "app/Preferences.h"
 #include "app/StartUp.h"
+#include "transport/CurlHttp.h"
 #include "workflows/MainViewController.h"
+#include "workflows/ServiceAccountOperations.h"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -57,6 +59,9 @@ protected:
         m_user = std::make_unique<CWinBlogUser>();
         m_view = std::make_unique<MainViewController>(*m_user, dialogs, surface);
         m_view->SetNetworkOperations(network.get());
+        // The account operations come with the service's, over the
+        // "Service Host" of the device.
+        m_view->SetAccountOperations(network ? &m_accounts : nullptr);
         m_view->Init();
     }
 
@@ -80,6 +85,8 @@ protected:
     std::unique_ptr<ScriptedNetwork> network;
 
 private:
+    CurlHttp m_http;
+    ServiceAccountOperations m_accounts { m_http };
     std::unique_ptr<CWinBlogUser> m_user;
     std::unique_ptr<MainViewController> m_view;
 };
