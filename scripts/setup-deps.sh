@@ -12,7 +12,7 @@ packages=(
     libjpeg62-turbo-dev
     nlohmann-json3-dev
     libsqlite3-dev libcpp-httplib-dev libpugixml-dev
-    qt6-base-dev fonts-dejavu-core fonts-dejavu-extra
+    qt6-base-dev qt6-multimedia-dev fonts-dejavu-core fonts-dejavu-extra
     xvfb xauth
     chromium
 )
