@@ -80,8 +80,12 @@ TEST_F(PhotoPickerDialogTest, TapsAndEnterTickPhotosWhichOkHandsOverInTickingOrd
     QTest::keyClick(&grid, Qt::Key_Right);
     QTest::keyClick(&grid, Qt::Key_Return);
     QTest::mouseClick(&grid, Qt::LeftButton, {}, CellCentre(grid, 3));
-    // A double tap ticks and unticks, as two taps do.
+    // A double tap ticks and unticks, as two taps do. (Its events as the
+    // window system sends them: the second press comes as the double
+    // click alone.)
+    QTest::mouseClick(&grid, Qt::LeftButton, {}, CellCentre(grid, 5));
     QTest::mouseDClick(&grid, Qt::LeftButton, {}, CellCentre(grid, 5));
+    QTest::mouseRelease(&grid, Qt::LeftButton, {}, CellCentre(grid, 5));
     EXPECT_FALSE(workflow.IsTicked(5));
     ASSERT_EQ(workflow.GetSelectedCount(), 2u);
     EXPECT_EQ(workflow.GetSelectedPath(0), photos[4]);
@@ -108,8 +112,8 @@ TEST_F(PhotoPickerDialogTest, TapsAndEnterTickPhotosWhichOkHandsOverInTickingOrd
         return ToRgb565(Rgb(static_cast<std::uint8_t>(qRed(pixel)), static_cast<std::uint8_t>(qGreen(pixel)), static_cast<std::uint8_t>(qBlue(pixel))));
     };
     EXPECT_EQ(tickPixel(1), markColor);
-    EXPECT_EQ(tickPixel(3), markColor);
-    EXPECT_NE(tickPixel(2), markColor);
+    EXPECT_EQ(tickPixel(2), markColor);
+    EXPECT_NE(tickPixel(3), markColor) << "ticked, then unticked";
     // Photos are drawn from their files; the one that is no photo stays
     // blank, and so does nothing else.
     auto centre = [&](int index) { return PixelOf(grid, CellCentre(grid, index)); };
