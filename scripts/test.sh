@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs every test; then
-# builds the parsers once more with AddressSanitizer and
-# UndefinedBehaviorSanitizer (in BUILD_DIR-sanitize) and replays every fuzz
-# corpus under them.
+# Installs what is missing, builds everything and runs every test, the
+# reference service's on SQLite and on a PostgreSQL server started for them
+# (scripts/test-postgres.sh; stopped again however the tests end; with
+# VBX_TEST_POSTGRES_URL set, that server is used instead); then builds the
+# parsers once more with AddressSanitizer and UndefinedBehaviorSanitizer
+# (in BUILD_DIR-sanitize) and replays every fuzz corpus under them.
 #   scripts/test.sh [BUILD_DIR]    (default: build)
 set -euo pipefail
 
@@ -14,9 +16,21 @@ build=$(realpath -m "${1:-$top/build}")
 cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVBX_WERROR=ON >/dev/null
 cmake --build "$build" --parallel 2
 
+if [[ -z "${VBX_TEST_POSTGRES_URL:-}" ]]; then
+    postgres=$(mktemp -d "${TMPDIR:-/tmp}/vellumbrix-postgres-XXXXXX")
+    trap '"$top/scripts/test-postgres.sh" stop "$postgres"' EXIT
+    trap 'exit 130' INT TERM
+    VBX_TEST_POSTGRES_URL=$("$top/scripts/test-postgres.sh" start "$postgres")
+    export VBX_TEST_POSTGRES_URL
+fi
+
 cd "$build"
 # The summary is the last lines ctest prints; failures are listed there too.
 ctest --output-on-failure --parallel 2 --timeout 300
+if [[ -n "${postgres:-}" ]]; then
+    "$top/scripts/test-postgres.sh" stop "$postgres"
+    trap - EXIT
+fi
 
 # The parsers under the sanitizers: the decoder, the store and user file
 # loaders, the registry parser, the response scanner and the merge of

@@ -1,5 +1,6 @@
 #include "server/ServiceInstance.h"
 
+#include "server/storage/PostgresDatabase.h"
 #include "server/storage/ServiceMeta.h"
 #include "server/storage/SqliteDatabase.h"
 
@@ -12,6 +13,24 @@
 std::int64_t SystemClockSeconds()
 {
     return std::chrono::duration_cast<std::chrono::seconds>(std::chrono::system_clock::now().time_since_epoch()).count();
+}
+
+namespace {
+
+ErrorOr<std::unique_ptr<SqlDatabase>> OpenDatabase(const ServerOptions& options, std::string& problem)
+{
+    if (!options.database.empty()) {
+        auto database = PostgresDatabase::Open(options.database, problem);
+        if (database.IsError())
+            return database.GetError();
+        return std::unique_ptr<SqlDatabase>(database.ReleaseValue());
+    }
+    auto database = SqliteDatabase::Open(JoinPath(options.dataFolder, "vellumbrix.db"), problem);
+    if (database.IsError())
+        return database.GetError();
+    return std::unique_ptr<SqlDatabase>(database.ReleaseValue());
+}
+
 }
 
 ErrorOr<std::unique_ptr<ServiceInstance>> OpenServiceInstance(const ServerOptions& options, std::string& problem)
@@ -31,27 +50,25 @@ ErrorOr<std::unique_ptr<ServiceInstance>> OpenServiceInstance(const ServerOption
     instance->settings.keepDeletionsSeconds = std::int64_t(options.keepDeletionsDays) * 86400;
     instance->settings.publicHost = options.publicHost;
 
-    std::string path = JoinPath(options.dataFolder, "vellumbrix.db");
-    auto database = SqliteDatabase::Open(path);
-    if (database.IsError()) {
-        problem = "cannot open the database " + path;
+    auto database = OpenDatabase(options, problem);
+    if (database.IsError())
         return database.GetError();
-    }
     instance->database = database.ReleaseValue();
-    auto transaction = instance->database->Begin(TransactionKind::Write);
-    if (transaction.IsError()) {
-        problem = "cannot write to the database " + path;
-        return transaction.GetError();
-    }
-    if (ErrorCode code = InitializeServiceMeta(**transaction, instance->settings.clock()); code != Error::Success) {
-        problem = "cannot set up the database " + path;
-        return code;
-    }
-    if (ErrorCode code = (*transaction)->Commit(); code != Error::Success) {
-        problem = "cannot set up the database " + path;
-        return code;
+    // Several processes may start at once: each sets up only what is
+    // missing, and the transaction is run again after a conflict.
+    for (int attempt = 1;; ++attempt) {
+        auto transaction = instance->database->Begin(TransactionKind::Write);
+        ErrorCode code = transaction.IsError() ? transaction.GetError() : InitializeServiceMeta(**transaction, instance->settings.clock());
+        if (code == Error::Success)
+            code = (*transaction)->Commit();
+        if (code == Error::Success)
+            break;
+        if (code != TransactionConflict || attempt == 5) {
+            problem = "cannot set up the database";
+            return code;
+        }
     }
     instance->photos = std::make_unique<PhotoStore>(options.photosFolder);
-    instance->messages = std::make_unique<MessageFiles>(options.dataFolder);
+    instance->messages = std::make_unique<MessageFiles>(*instance->database, options.dataFolder);
     return instance;
 }

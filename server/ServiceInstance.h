@@ -18,9 +18,10 @@ struct ServiceInstance {
     ServiceSettings settings;
 };
 
-// Makes the folders (private to the service's user), opens or creates the
-// database "vellumbrix.db" in the data folder with its schema, and fills in
-// the settings from the options. On failure, `problem` says what failed.
+// Makes the folders (private to the service's user), opens the database
+// (--database, or "vellumbrix.db" in the data folder) and brings its
+// schema up to date, and fills in the settings from the options. On
+// failure, `problem` says what failed.
 ErrorOr<std::unique_ptr<ServiceInstance>> OpenServiceInstance(const ServerOptions& options, std::string& problem);
 
 // The server's clock: seconds since 1970 UTC.

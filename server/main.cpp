@@ -25,15 +25,21 @@ int Serve(ServiceInstance& instance, const ServerOptions& options)
     std::signal(SIGPIPE, SIG_IGN);
 
     ServiceServer server(*instance.database, *instance.photos, *instance.messages, instance.settings,
-        HttpLimits { options.threads, options.maxBodyBytes });
+        HttpLimits { options.threads, options.maxBodyBytes }, TlsFiles { options.tlsCertificate, options.tlsKey });
+    if (!server.IsUsable()) {
+        std::fprintf(stderr, "vellumbrix-server: cannot use the certificate %s with the key %s\n", options.tlsCertificate.c_str(),
+            options.tlsKey.c_str());
+        return 1;
+    }
     int port = server.Bind(options.listenHost, options.listenPort);
     if (port <= 0) {
         std::fprintf(stderr, "vellumbrix-server: cannot listen on %s:%d\n", options.listenHost.c_str(), options.listenPort);
         return 1;
     }
     std::string shown = options.listenHost.find(':') != std::string::npos ? "[" + options.listenHost + "]" : options.listenHost;
-    std::printf("vellumbrix-server: listening on http://%s:%d (data %s, photos %s, %d threads)\n", shown.c_str(), port, options.dataFolder.c_str(),
-        options.photosFolder.c_str(), options.threads);
+    std::string storage = options.database.empty() ? "data " + options.dataFolder : "database postgresql";
+    std::printf("vellumbrix-server: listening on %s://%s:%d (%s, photos %s, %d threads)\n", server.Scheme().c_str(), shown.c_str(), port,
+        storage.c_str(), options.photosFolder.c_str(), options.threads);
     std::fflush(stdout);
 
     std::thread stopper([&server, stopSignals] {

@@ -89,8 +89,11 @@ ErrorOr<ActionOutcome> CreateAccount(ActionContext& context, const CreateAccount
 {
     if (!IsAcceptableEmail(request.email))
         return Refuse(context, ServiceErrorText::InvalidEmail);
-    if (request.password.empty() || request.password.size() > WireLimits::Password)
+    if (request.password.empty())
         return Refuse(context, ServiceErrorText::EmptyPassword);
+    // Kept as text by the database (PostgreSQL takes nothing else).
+    if (request.password.size() > WireLimits::Password || !IsValidUtf8(request.password))
+        return Refuse(context, ServiceErrorText::UnreadablePassword);
     NewUser user;
     user.email = request.email;
     user.password = request.password;

@@ -37,6 +37,7 @@ struct ActionContext {
     const ServiceRequest& request;
     std::int64_t now { 0 };
     std::string host;               // the service host the answer names
+    std::string scheme { "http" };  // how its addresses are reached
     std::optional<UserRecord> user; // the authenticated user, if any
     // The blog the request names (BI), for the actions that work on one.
     std::optional<BlogRecord> blog;
@@ -47,7 +48,7 @@ struct ActionContext {
     // A remark for the request's log line.
     std::string note;
 
-    std::string Site() const { return "http://" + host; }
+    std::string Site() const { return scheme + "://" + host; }
     const BlogRecord& Blog() const { return *blog; }
     std::uint32_t UserId() const { return user ? user->id : 0; }
 };

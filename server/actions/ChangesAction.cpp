@@ -52,7 +52,7 @@ ErrorOr<ActionOutcome> GetChanges(ActionContext& context, const GetChangesReques
     if (*refusal)
         return Refuse(context, *refusal);
 
-    auto stamp = CurrentStamp(context.db, context.now);
+    auto stamp = context.db.FeedStamp();
     if (stamp.IsError())
         return stamp.GetError();
     if (request.since) {

@@ -41,36 +41,16 @@ ActionOutcome AnswerEntry(ActionContext& context, const EntryRecord& entry)
     return Answer(writer);
 }
 
-// Free accounts keep a limited number of photos; a group blog's photos
-// count against its owner's account.
-ErrorOr<bool> IsOverQuota(ActionContext& context)
-{
-    const BlogRecord& blog = context.Blog();
-    UserRecord owner = *context.user;
-    if (owner.id != blog.ownerId) {
-        auto found = FindUserById(context.db, blog.ownerId);
-        if (found.IsError())
-            return ErrorOr<bool>::FromError(found.GetError());
-        if (!*found)
-            return false;
-        owner = std::move(**found);
-    }
-    if (owner.pro)
-        return false;
-    auto photos = CountPhotosOwnedBy(context.db, owner.id);
-    if (photos.IsError())
-        return ErrorOr<bool>::FromError(photos.GetError());
-    return *photos >= owner.quota;
-}
-
 ErrorOr<ActionOutcome> AddEntry(ActionContext& context, const StoreEntryRequest& request)
 {
     if (!context.access.mayPost)
         return Refuse(context, ServiceErrorText::NoAddPicture);
-    auto overQuota = IsOverQuota(context);
-    if (overQuota.IsError())
-        return overQuota.GetError();
-    if (*overQuota)
+    // Free accounts keep a limited number of photos; a group blog's photos
+    // count against its owner's account.
+    auto placed = TakePhotoPlace(context.db, context.Blog().ownerId);
+    if (placed.IsError())
+        return placed.GetError();
+    if (!*placed)
         return Refuse(context, ServiceErrorText::PictureLimitOver);
     auto category = FilingCategory(context, request.categoryId);
     if (category.IsError())
@@ -157,6 +137,8 @@ ErrorOr<ActionOutcome> DeleteEntry(ActionContext& context, const DeleteEntryRequ
     if (stamp.IsError())
         return stamp.GetError();
     if (ErrorCode code = ::DeleteEntry(context.db, request.id, *stamp); code != Error::Success)
+        return code;
+    if (ErrorCode code = FreePhotoPlace(context.db, context.Blog().ownerId); code != Error::Success)
         return code;
     context.photosToRemove.push_back(PhotoToRemove { context.Blog().name, (*found)->photoKey });
     return Done(context);

@@ -2,7 +2,6 @@
 
 #include "server/soap/ServiceErrorText.h"
 #include "server/storage/Blogs.h"
-#include "server/storage/ServiceMeta.h"
 
 #include <type_traits>
 
@@ -75,7 +74,7 @@ ActionOutcome Done(const ActionContext& context)
 
 ErrorOr<std::int64_t> Stamp(ActionContext& context)
 {
-    return TakeChangeStamp(context.db, context.now);
+    return context.db.ChangeStamp(context.now);
 }
 
 ErrorOr<ActionOutcome> RunAction(ActionContext& context)

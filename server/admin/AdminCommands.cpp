@@ -117,11 +117,8 @@ int ListUsersCommand(AdminRun& run)
         return run.Failed(users.GetError());
     std::fprintf(run.out, "%-6s %-32s %-5s %8s %8s  %s\n", "ID", "E-MAIL", "PLAN", "QUOTA", "PHOTOS", "NAME");
     for (const UserRecord& user : *users) {
-        auto photos = CountPhotosOwnedBy(*run.db, user.id);
-        if (photos.IsError())
-            return run.Failed(photos.GetError());
         std::fprintf(run.out, "%-6u %-32s %-5s %8u %8lld  %s\n", user.id, user.email.c_str(), user.pro ? "pro" : "free", user.quota,
-            static_cast<long long>(*photos), user.DisplayName().c_str());
+            static_cast<long long>(user.photos), user.DisplayName().c_str());
     }
     return 0;
 }
@@ -184,7 +181,7 @@ int ChangeBlog(AdminRun& run, const char* synopsis, const std::function<std::opt
         return status;
     if (auto problem = change(*blog))
         return problem->empty() ? run.Usage(synopsis) : run.Refuse(*problem);
-    auto stamp = TakeChangeStamp(*run.db, run.instance.settings.clock());
+    auto stamp = run.db->ChangeStamp(run.instance.settings.clock());
     if (stamp.IsError())
         return run.Failed(stamp.GetError());
     if (ErrorCode code = UpdateBlog(*run.db, *blog, *stamp); code != Error::Success)
@@ -233,7 +230,7 @@ int AddMemberCommand(AdminRun& run)
         return run.Failed(code);
     // The member's devices learn of their new write access with the
     // blog's settings.
-    auto stamp = TakeChangeStamp(*run.db, run.instance.settings.clock());
+    auto stamp = run.db->ChangeStamp(run.instance.settings.clock());
     if (stamp.IsError())
         return run.Failed(stamp.GetError());
     if (ErrorCode code = UpdateBlog(*run.db, *blog, *stamp); code != Error::Success)
@@ -267,11 +264,10 @@ int SetFileCommand(AdminRun& run, bool channels)
     auto text = ReadWholeFile(run.arguments[0]);
     if (text.IsError())
         return run.Refuse("cannot read " + run.arguments[0]);
-    const MessageFiles& messages = *run.instance.messages;
     std::string problem = channels ? MessageFiles::ChannelsProblem(*text) : MessageFiles::MessageFileProblem(*text);
     if (!problem.empty())
         return run.Refuse(problem);
-    ErrorCode code = channels ? messages.SetChannels(*text) : messages.SetMessageFile(*text);
+    ErrorCode code = channels ? MessageFiles::SetChannels(*run.db, *text) : MessageFiles::SetMessageFile(*run.db, *text);
     if (code != Error::Success)
         return run.Refuse("cannot write the " + std::string(channels ? "channels" : "message") + " file (code " + std::to_string(code) + ")");
     std::fprintf(run.out, "the %s file is set\n", channels ? "channels" : "message");

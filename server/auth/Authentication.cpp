@@ -1,6 +1,7 @@
 #include "server/auth/Authentication.h"
 
 #include "server/auth/Digest.h"
+#include "server/soap/WireText.h"
 #include "server/soap/WireTime.h"
 #include "server/storage/Nonces.h"
 #include "server/storage/Users.h"
@@ -67,6 +68,11 @@ const char* DigestFaultName(DigestFault fault)
 ErrorOr<Authentication> Authenticate(SqlTransaction& db, const Credentials& credentials, std::int64_t now, NonceUse use)
 {
     Authentication result;
+    // No account has such a name, and PostgreSQL would not even look.
+    if (!IsValidUtf8(credentials.email)) {
+        result.fault = DigestFault::UnknownUser;
+        return result;
+    }
     auto user = FindUserByEmail(db, credentials.email);
     if (user.IsError())
         return user.GetError();

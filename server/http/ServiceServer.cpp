@@ -8,6 +8,7 @@
 
 #include <charconv>
 #include <httplib.h>
+#include <sys/socket.h>
 
 namespace {
 
@@ -69,18 +70,29 @@ void InternalError(httplib::Response& response, ErrorCode code)
 
 }
 
-ServiceServer::ServiceServer(SqlDatabase& database, PhotoStore& photos, const MessageFiles& messages, const ServiceSettings& settings, HttpLimits limits)
+ServiceServer::ServiceServer(SqlDatabase& database, PhotoStore& photos, const MessageFiles& messages, const ServiceSettings& settings,
+    HttpLimits limits, const TlsFiles& tls)
     : m_database(database)
     , m_photos(photos)
     , m_messages(messages)
     , m_settings(settings)
-    , m_endpoint(database, photos, settings)
+    , m_scheme(tls.Wanted() ? "https" : "http")
+    , m_endpoint(database, photos, settings, m_scheme)
     , m_pages(database)
-    , m_server(std::make_unique<httplib::Server>())
+    , m_server(tls.Wanted() ? std::make_unique<httplib::SSLServer>(tls.certificate.c_str(), tls.key.c_str())
+                            : std::make_unique<httplib::Server>())
 {
     int threads = limits.threads;
     m_server->new_task_queue = [threads] { return new httplib::ThreadPool(static_cast<size_t>(threads)); };
     m_server->set_payload_max_length(limits.maxBodyBytes);
+    // Only SO_REUSEADDR (a restart need not wait for old connections), not
+    // the library's SO_REUSEPORT, with which a second server started on the
+    // same port would quietly share it. The socket is kept for Bind.
+    m_server->set_socket_options([this](socket_t socket) {
+        int yes = 1;
+        ::setsockopt(socket, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
+        m_listeningSocket = socket;
+    });
     m_server->set_read_timeout(30, 0);
     m_server->set_write_timeout(30, 0);
     m_server->set_pre_routing_handler([](const httplib::Request&, httplib::Response&) {
@@ -103,12 +115,21 @@ ServiceServer::ServiceServer(SqlDatabase& database, PhotoStore& photos, const Me
 
 ServiceServer::~ServiceServer() = default;
 
+bool ServiceServer::IsUsable() const
+{
+    return m_server->is_valid();
+}
+
 int ServiceServer::Bind(const std::string& host, int port)
 {
     m_listenHost = host;
-    if (port == 0)
-        return m_server->bind_to_any_port(host);
-    return m_server->bind_to_port(host, port) ? port : -1;
+    int bound = port == 0 ? m_server->bind_to_any_port(host) : (m_server->bind_to_port(host, port) ? port : -1);
+    // The library listens with a backlog of 5, which a score of devices
+    // connecting at once overflows; the connections beyond it then wait for
+    // the kernel's retries, or fail. Listening again sets a longer one.
+    if (bound > 0 && m_listeningSocket >= 0)
+        ::listen(m_listeningSocket, SOMAXCONN);
+    return bound;
 }
 
 bool ServiceServer::Run()
@@ -215,7 +236,7 @@ void ServiceServer::AddRoutes()
 
     m_server->Get("/Downloads/messages/ppc/VellumbrixChannels.txt", [this](const httplib::Request&, httplib::Response& response) {
         CurrentRequestNotes().action = "channels";
-        auto text = m_messages.ChannelsFile(m_database);
+        auto text = m_messages.ChannelsFile();
         if (text.IsError())
             return InternalError(response, text.GetError());
         response.set_content(*text, "text/plain; charset=utf-8");

@@ -3,8 +3,8 @@
 #include "server/actions/Names.h"
 #include "server/soap/WireText.h"
 #include "server/storage/Blogs.h"
+#include "server/storage/ServiceMeta.h"
 
-#include "platform/AtomicFile.h"
 #include "platform/File.h"
 #include "platform/FileSystem.h"
 #include "platform/Path.h"
@@ -21,6 +21,8 @@ constexpr size_t MaximumChannelText = 28000;
 
 const char* MessageFileName = "Vellumbrix.txt";
 const char* ChannelListName = "VellumbrixChannels.list";
+const char* MessageFileMeta = "message_file";
+const char* ChannelListMeta = "channel_list";
 
 std::string Lines(const std::string& text)
 {
@@ -54,29 +56,42 @@ std::string WrapChannels(const std::string& lines)
 
 }
 
-MessageFiles::MessageFiles(const std::string& dataFolder)
-    : m_folder(JoinPath(dataFolder, "messages"))
+MessageFiles::MessageFiles(SqlDatabase& database, const std::string& dataFolder)
+    : m_database(database)
+    , m_legacyFolder(JoinPath(dataFolder, "messages"))
 {
+}
+
+ErrorOr<std::string> MessageFiles::OperatorText(const char* metaName, const char* legacyFile) const
+{
+    auto transaction = m_database.Begin(TransactionKind::Read);
+    if (transaction.IsError())
+        return transaction.GetError();
+    auto text = ReadMeta(**transaction, metaName);
+    if (text.IsError() || !text->empty())
+        return text;
+    std::string path = JoinPath(m_legacyFolder, legacyFile);
+    if (IsRegularFile(path))
+        return ReadWholeFile(path);
+    return std::string();
 }
 
 ErrorOr<std::string> MessageFiles::MessageFile() const
 {
-    std::string path = JoinPath(m_folder, MessageFileName);
-    if (IsRegularFile(path))
-        return ReadWholeFile(path);
+    auto text = OperatorText(MessageFileMeta, MessageFileName);
+    if (text.IsError() || !text->empty())
+        return text;
     return std::string("<VELLUMBRIX>\r\n<VERSION>" VBX_VERSION_TEXT "</VERSION>\r\n</VELLUMBRIX>\r\n");
 }
 
-ErrorOr<std::string> MessageFiles::ChannelsFile(SqlDatabase& database) const
+ErrorOr<std::string> MessageFiles::ChannelsFile() const
 {
-    std::string path = JoinPath(m_folder, ChannelListName);
-    if (IsRegularFile(path)) {
-        auto lines = ReadWholeFile(path);
-        if (lines.IsError())
-            return lines;
-        return WrapChannels(*lines);
-    }
-    auto transaction = database.Begin(TransactionKind::Read);
+    auto operatorLines = OperatorText(ChannelListMeta, ChannelListName);
+    if (operatorLines.IsError())
+        return operatorLines;
+    if (!operatorLines->empty())
+        return WrapChannels(*operatorLines);
+    auto transaction = m_database.Begin(TransactionKind::Read);
     if (transaction.IsError())
         return transaction.GetError();
     auto blogs = ListPublicBlogs(**transaction);
@@ -131,21 +146,16 @@ std::string MessageFiles::ChannelsProblem(const std::string& text)
     return {};
 }
 
-ErrorCode MessageFiles::SetMessageFile(const std::string& contents) const
+ErrorCode MessageFiles::SetMessageFile(SqlTransaction& db, const std::string& contents)
 {
     if (!MessageFileProblem(contents).empty())
         return Error::InvalidData;
-    if (ErrorCode code = CreateFolderWithParents(m_folder); code != Error::Success)
-        return code;
-    return WriteFileAtomically(JoinPath(m_folder, MessageFileName), contents.data(), contents.size(), 0644);
+    return WriteMeta(db, MessageFileMeta, contents);
 }
 
-ErrorCode MessageFiles::SetChannels(const std::string& text) const
+ErrorCode MessageFiles::SetChannels(SqlTransaction& db, const std::string& text)
 {
     if (!ChannelsProblem(text).empty())
         return Error::InvalidData;
-    if (ErrorCode code = CreateFolderWithParents(m_folder); code != Error::Success)
-        return code;
-    std::string lines = Lines(text);
-    return WriteFileAtomically(JoinPath(m_folder, ChannelListName), lines.data(), lines.size(), 0644);
+    return WriteMeta(db, ChannelListMeta, Lines(text));
 }

@@ -1,10 +1,12 @@
 #include "server/options/ServerOptions.h"
 
+#include "server/storage/PostgresDatabase.h"
+
 #include <charconv>
 #include <cstdlib>
 
 const char* const ServerUsage = R"(usage: vellumbrix-server [OPTIONS]
-       vellumbrix-server [--data DIR] [--photos DIR] admin COMMAND [ARGUMENTS]
+       vellumbrix-server [--data DIR] [--database ADDRESS] admin COMMAND [ARGUMENTS]
 
 Serves the Vellumbrix web service: the devices' SOAP endpoint (/ws/), the
 photos and their scaler, the message and channels files, and a web page
@@ -14,9 +16,16 @@ Options:
   --listen HOST:PORT     address to listen on (default 127.0.0.1:8080; port 0
                          picks a free port, printed at start)
   --threads N            worker threads (default 8)
-  --data DIR             the database, messages and photos
+  --data DIR             the SQLite database and the photos
                          (default $XDG_DATA_HOME/vellumbrix-server)
-  --photos DIR           keep the photos here instead of DIR/photos
+  --photos DIR           keep the photos here instead of DIR/photos (a folder
+                         every process of the service shares)
+  --database postgresql://USER@HOST:PORT/DATABASE
+                         keep everything in PostgreSQL instead of SQLite, so
+                         that several processes (on several machines) can
+                         serve together
+  --tls-cert FILE        serve HTTPS with this certificate chain (PEM) ...
+  --tls-key FILE         ... and its private key (PEM); both or neither
   --max-body BYTES       largest request accepted (default 50331648)
   --public-host HOST[:PORT]
                          host the service's addresses name (default: the
@@ -26,7 +35,7 @@ Options:
                          (default 400)
   --help                 this text
 
-Administration commands (on the same --data):
+Administration commands (on the same --data, or the same --database):
   admin create-user EMAIL PASSWORD [--pro] [--quota N]
   admin list-users
   admin list-blogs
@@ -86,8 +95,11 @@ std::variant<ServerOptions, std::string> ParseServerOptions(const std::vector<st
         if (!options.admin.empty()) {
             // After "admin": the command's own words, except the two folder
             // options, which may come on either side.
-            if ((argument == "--data" || argument == "--photos") && i + 1 < arguments.size()) {
-                (argument == "--data" ? options.dataFolder : options.photosFolder) = arguments[++i];
+            if ((argument == "--data" || argument == "--photos" || argument == "--database") && i + 1 < arguments.size()) {
+                const std::string& value = arguments[++i];
+                (argument == "--data" ? options.dataFolder : argument == "--photos" ? options.photosFolder
+                                                                                    : options.database)
+                    = value;
                 continue;
             }
             options.admin.push_back(argument);
@@ -113,6 +125,12 @@ std::variant<ServerOptions, std::string> ParseServerOptions(const std::vector<st
             options.dataFolder = value;
         else if (argument == "--photos")
             options.photosFolder = value;
+        else if (argument == "--database")
+            options.database = value;
+        else if (argument == "--tls-cert")
+            options.tlsCertificate = value;
+        else if (argument == "--tls-key")
+            options.tlsKey = value;
         else if (argument == "--max-body")
             good = ParseNumber<std::size_t>(value, options.maxBodyBytes, 1024, std::size_t(1) << 31);
         else if (argument == "--public-host")
@@ -126,6 +144,10 @@ std::variant<ServerOptions, std::string> ParseServerOptions(const std::vector<st
         if (!good)
             return "the value \"" + value + "\" of " + argument + " is not usable; see --help";
     }
+    if (!options.database.empty() && !PostgresDatabase::IsAddress(options.database))
+        return "the database \"" + options.database + "\" is not a postgresql:// address; see --help";
+    if (options.tlsCertificate.empty() != options.tlsKey.empty())
+        return "--tls-cert and --tls-key go together; see --help";
     if (options.dataFolder.empty())
         options.dataFolder = DefaultDataFolder();
     if (options.photosFolder.empty())

@@ -12,6 +12,12 @@ struct ServerOptions {
     int threads { 8 };
     std::string dataFolder;   // default: $XDG_DATA_HOME/vellumbrix-server
     std::string photosFolder; // default: DATA/photos
+    // A PostgreSQL address; empty: SQLite in the data folder.
+    std::string database;
+    // Both given: the service speaks HTTPS with this certificate (chain)
+    // and key, PEM files.
+    std::string tlsCertificate;
+    std::string tlsKey;
     std::size_t maxBodyBytes { 48u << 20 };
     std::string publicHost;
     std::uint32_t defaultQuota { 1000 };

@@ -33,6 +33,7 @@ constexpr const char* RemoteBlogUnreachable = "Error: A connection to your blog 
 // Refusals of account and blog creation that devices show as they come.
 constexpr const char* InvalidEmail = "Error: Please enter a valid e-mail address (it may not contain spaces, &, < or >)";
 constexpr const char* EmptyPassword = "Error: Please enter a password";
+constexpr const char* UnreadablePassword = "Error: A password is text of at most 127 bytes";
 constexpr const char* InvalidBlogUrl = "Error: A Blog URL can only contain letters, digits, '_' and '-', at most 31 of them";
 // Refusals devices know no text for (they show them as unknown errors).
 constexpr const char* InvalidRecipient = "Error: A recipient is not a valid e-mail address";

@@ -14,6 +14,7 @@ struct UserRecord {
     std::string lastName;
     bool pro { false };
     std::uint32_t quota { 0 }; // photos a free account may keep
+    std::int64_t photos { 0 }; // photos its blogs keep now
     std::int64_t created { 0 };
 
     std::string DisplayName() const;

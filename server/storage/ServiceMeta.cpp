@@ -2,7 +2,6 @@
 
 #include "server/storage/RowReading.h"
 
-#include <algorithm>
 #include <charconv>
 #include <openssl/rand.h>
 
@@ -49,15 +48,7 @@ ErrorCode WriteMeta(SqlTransaction& db, const std::string& name, const std::stri
     return db.Execute("INSERT INTO meta (name, value) VALUES (?, ?) ON CONFLICT (name) DO UPDATE SET value = excluded.value", { name, value });
 }
 
-ErrorOr<std::int64_t> CurrentStamp(SqlTransaction& db, std::int64_t now)
-{
-    auto last = ReadNumberMeta(db, "last_stamp");
-    if (last.IsError())
-        return last;
-    return std::max(now, *last);
-}
-
-ErrorOr<std::int64_t> TakeChangeStamp(SqlTransaction& db, std::int64_t now)
+ErrorOr<std::int64_t> TakeSerializedStamp(SqlTransaction& db, std::int64_t now)
 {
     auto last = ReadNumberMeta(db, "last_stamp");
     if (last.IsError())
@@ -119,7 +110,7 @@ ErrorCode InitializeServiceMeta(SqlTransaction& db, std::int64_t now)
         secret += digits[byte >> 4];
         secret += digits[byte & 15];
     }
-    for (auto [name, value] : { std::pair<std::string, std::string> { "schema", "1" }, { "created", std::to_string(now) },
+    for (auto [name, value] : { std::pair<std::string, std::string> { "created", std::to_string(now) },
              { "deletions_kept_since", std::to_string(now) }, { "last_stamp", "0" }, { "last_housekeeping", std::to_string(now) },
              { "site_secret", secret } }) {
         if (ErrorCode code = InsertMetaIfMissing(db, name, value); code != Error::Success)

@@ -5,17 +5,11 @@
 #include <cstdint>
 #include <string>
 
-// Change stamps. Every record carries the stamp of the request that last
-// changed it, and a changes request answers what changed at or after the
-// stamp the device sends back. A stamp is the server's clock in seconds,
-// but never smaller than the last stamp handed out, so a clock that steps
-// back cannot hide a change. Because write transactions are serialized, a
-// request that reads the feed sees every change with a stamp below its own
-// and none of a later one; the equal second is sent again, which the
-// devices' merge takes as a repeat.
-ErrorOr<std::int64_t> CurrentStamp(SqlTransaction& db, std::int64_t now);
-// The same, remembered as handed out: for a request that changes records.
-ErrorOr<std::int64_t> TakeChangeStamp(SqlTransaction& db, std::int64_t now);
+// The change stamps of an engine that runs one writer at a time
+// (ChangeStamps.h): the server's clock in seconds, but never smaller than
+// the last stamp handed out, which it becomes. Changes and feed reads alike
+// take their stamp here, under the write lock.
+ErrorOr<std::int64_t> TakeSerializedStamp(SqlTransaction& db, std::int64_t now);
 
 // The oldest stamp from which the feed still holds every deletion: the
 // moment the database was made, later the cut-off of the last purge.

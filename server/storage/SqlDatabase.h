@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -11,13 +12,19 @@
 
 // The one seam between the service and its database engine. Everything the
 // service stores goes through these few calls with plain SQL that both
-// engines understand ("?" placeholders, RETURNING, ON CONFLICT, SAVEPOINT),
-// so that another engine needs only this interface and its schema text.
+// engines understand ("?" and "?N" placeholders, RETURNING, ON CONFLICT,
+// SAVEPOINT), so that an engine needs only this interface, its schema text
+// and its change stamps.
 //
-// Every request is one transaction. Write transactions are serialized by the
-// engine before they read anything, which is what makes the change stamps
-// of the changes feed safe (see ServiceMeta.h): nothing commits between the
-// moment a transaction takes its stamp and the moment it commits.
+// Every request is one transaction, serializable: several requests (in one
+// process or in several) never see each other half done, and a check made
+// in a transaction still holds when it commits. An engine that finds two
+// transactions in conflict fails one of them with TransactionConflict, and
+// the request is run again from its start.
+//
+// Change stamps order the changes feed across every process that shares the
+// database; ChangeStamps.h says what they promise and how each engine keeps
+// the promise.
 
 using SqlValue = std::variant<std::monostate, std::int64_t, std::string>;
 
@@ -33,9 +40,13 @@ struct SqlRow {
 
 using SqlRows = std::vector<SqlRow>;
 
+// Another transaction got in the way; running the whole request again will
+// do (the platform's lock-violation code).
+constexpr ErrorCode TransactionConflict = 33;
+
 enum class TransactionKind {
     Read,  // sees one snapshot; writes are refused by the engine
-    Write, // holds the database's write lock from its start
+    Write, // may write; serializable with every other transaction
 };
 
 class SqlTransaction {
@@ -48,14 +59,29 @@ public:
     // Rows changed by the last statement.
     virtual std::int64_t ChangedRows() const = 0;
 
+    // The change stamp of every record this (write) transaction changes,
+    // given the service's clock; the same for all of them.
+    virtual ErrorOr<std::int64_t> ChangeStamp(std::int64_t now) = 0;
+    // The stamp a device gets with the changes read in this transaction
+    // (only one begun with BeginFeed): every change this transaction does
+    // not see has a change stamp at or above it.
+    virtual ErrorOr<std::int64_t> FeedStamp() = 0;
+
     virtual ErrorCode Commit() = 0;
 };
 
 class SqlDatabase {
 public:
     virtual ~SqlDatabase() = default;
-    virtual ErrorOr<std::unique_ptr<SqlTransaction>> Begin(TransactionKind kind) = 0;
+    ErrorOr<std::unique_ptr<SqlTransaction>> Begin(TransactionKind kind) { return Start(kind, std::nullopt); }
+    // A write transaction that also reads the changes feed, begun at the
+    // service's clock reading `now`: see FeedStamp.
+    ErrorOr<std::unique_ptr<SqlTransaction>> BeginFeed(std::int64_t now) { return Start(TransactionKind::Write, now); }
     virtual std::string_view EngineName() const = 0;
+
+protected:
+    // feedClock: given for BeginFeed.
+    virtual ErrorOr<std::unique_ptr<SqlTransaction>> Start(TransactionKind kind, std::optional<std::int64_t> feedClock) = 0;
 };
 
 // The first row's first column of a query that answers one number (0 when

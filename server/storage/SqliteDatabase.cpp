@@ -1,10 +1,13 @@
 #include "server/storage/SqliteDatabase.h"
 
 #include "server/storage/Schema.h"
+#include "server/storage/ServiceMeta.h"
 
 #include <cstdio>
+#include <optional>
 #include <sqlite3.h>
 #include <string>
+#include <unistd.h>
 #include <unordered_map>
 
 // One open handle with its prepared statements, which stay compiled for
@@ -24,7 +27,19 @@ struct SqliteConnection {
 namespace {
 
 // How long a writer waits for another writer before the request fails.
-constexpr int BusyTimeoutMilliseconds = 15000;
+constexpr int BusyTimeoutMicroseconds = 15'000'000;
+// How often a waiting writer looks again. SQLite's own timeout sleeps up to
+// 100 ms between looks, far longer than a request holds the lock, so that
+// under load the waiters would mostly sleep while the lock is free.
+constexpr int BusyPollMicroseconds = 1000;
+
+int WaitForTheLock(void*, int looks)
+{
+    if (looks >= BusyTimeoutMicroseconds / BusyPollMicroseconds)
+        return 0;
+    ::usleep(BusyPollMicroseconds);
+    return 1;
+}
 
 ErrorCode CodeFromSqlite(int result)
 {
@@ -53,10 +68,14 @@ ErrorCode CodeFromSqlite(int result)
     }
 }
 
+// The code of a failed statement; the message goes to the log, except for
+// a key that refuses a row, which its caller expects and answers.
 ErrorCode Report(SqliteConnection& connection, int result, std::string_view what)
 {
-    std::fprintf(stderr, "sqlite: %.*s: %s\n", static_cast<int>(what.size()), what.data(), sqlite3_errmsg(connection.handle));
-    return CodeFromSqlite(result);
+    ErrorCode code = CodeFromSqlite(result);
+    if (code != Error::AlreadyExists)
+        std::fprintf(stderr, "sqlite: %.*s: %s\n", static_cast<int>(what.size()), what.data(), sqlite3_errmsg(connection.handle));
+    return code;
 }
 
 ErrorCode RunPlain(SqliteConnection& connection, const char* sql)
@@ -67,9 +86,10 @@ ErrorCode RunPlain(SqliteConnection& connection, const char* sql)
 
 class SqliteTransaction final : public SqlTransaction {
 public:
-    SqliteTransaction(SqliteDatabase& database, SqliteConnection& connection)
-        : m_database(database)
+    SqliteTransaction(ConnectionPool<SqliteConnection>& pool, SqliteConnection& connection, std::optional<std::int64_t> feedClock)
+        : m_pool(pool)
         , m_connection(connection)
+        , m_feedClock(feedClock)
     {
     }
 
@@ -85,11 +105,14 @@ public:
                 return;
             }
         }
-        m_database.Release(&m_connection);
+        m_pool.Give(&m_connection);
     }
 
     ErrorOr<SqlRows> Query(std::string_view sql, const std::vector<SqlValue>& parameters) override
     {
+        // The stamp taken after a savepoint is undone with it.
+        if (sql.starts_with("ROLLBACK TO"))
+            m_changeStamp.reset();
         auto statement = Prepare(sql);
         if (statement.IsError())
             return statement.GetError();
@@ -130,6 +153,28 @@ public:
     }
 
     std::int64_t ChangedRows() const override { return m_changedRows; }
+
+    // One writer at a time: the stamps of ServiceMeta, under the write lock.
+    ErrorOr<std::int64_t> ChangeStamp(std::int64_t now) override
+    {
+        if (!m_changeStamp) {
+            auto stamp = TakeSerializedStamp(*this, now);
+            if (stamp.IsError())
+                return stamp;
+            m_changeStamp = *stamp;
+        }
+        return *m_changeStamp;
+    }
+
+    ErrorOr<std::int64_t> FeedStamp() override
+    {
+        if (!m_feedClock)
+            return ErrorOr<std::int64_t>::FromError(Error::InvalidParameter);
+        // Raised as a change's would be, so that a writer whose clock reads
+        // less (it read its clock before this transaction took the lock)
+        // still stamps at or above what this read hands out.
+        return ChangeStamp(*m_feedClock);
+    }
 
     ErrorCode Commit() override
     {
@@ -178,51 +223,53 @@ private:
         return row;
     }
 
-    SqliteDatabase& m_database;
+    ConnectionPool<SqliteConnection>& m_pool;
     SqliteConnection& m_connection;
+    std::optional<std::int64_t> m_feedClock;
+    std::optional<std::int64_t> m_changeStamp;
     std::int64_t m_changedRows { 0 };
     bool m_finished { false };
 };
 
 }
 
-ErrorOr<std::unique_ptr<SqliteDatabase>> SqliteDatabase::Open(const std::string& path)
+ErrorOr<std::unique_ptr<SqliteDatabase>> SqliteDatabase::Open(const std::string& path, std::string& problem)
 {
     std::unique_ptr<SqliteDatabase> database(new SqliteDatabase(path));
+    // The write lock makes this the only start upgrading the file.
     auto transaction = database->Begin(TransactionKind::Write);
-    if (transaction.IsError())
+    if (transaction.IsError()) {
+        problem = "cannot open the database " + path;
         return transaction.GetError();
-    for (const char* statement : SchemaStatements()) {
-        if (ErrorCode code = (*transaction)->Execute(statement); code != Error::Success)
-            return code;
     }
-    if (ErrorCode code = (*transaction)->Commit(); code != Error::Success)
+    if (ErrorCode code = UpgradeSchema(**transaction, SqliteSchema(), problem); code != Error::Success) {
+        problem += " (" + path + ")";
         return code;
+    }
+    if (ErrorCode code = (*transaction)->Commit(); code != Error::Success) {
+        problem = "cannot write to the database " + path;
+        return code;
+    }
     return database;
 }
 
-SqliteDatabase::~SqliteDatabase()
+SqliteDatabase::SqliteDatabase(std::string path)
+    : m_path(std::move(path))
 {
-    for (SqliteConnection* connection : m_idle)
-        delete connection;
 }
+
+SqliteDatabase::~SqliteDatabase() = default;
 
 ErrorOr<SqliteConnection*> SqliteDatabase::Acquire()
 {
-    {
-        std::lock_guard lock(m_mutex);
-        if (!m_idle.empty()) {
-            SqliteConnection* connection = m_idle.back();
-            m_idle.pop_back();
-            return connection;
-        }
-    }
+    if (SqliteConnection* idle = m_pool.Take())
+        return idle;
     auto connection = std::make_unique<SqliteConnection>();
     int result = sqlite3_open_v2(m_path.c_str(), &connection->handle,
         SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
     if (result != SQLITE_OK)
         return ErrorOr<SqliteConnection*>(Report(*connection, result, m_path));
-    sqlite3_busy_timeout(connection->handle, BusyTimeoutMilliseconds);
+    sqlite3_busy_handler(connection->handle, WaitForTheLock, nullptr);
     for (const char* pragma : { "PRAGMA journal_mode=WAL", "PRAGMA synchronous=FULL", "PRAGMA foreign_keys=ON" }) {
         if (ErrorCode code = RunPlain(*connection, pragma); code != Error::Success)
             return ErrorOr<SqliteConnection*>(code);
@@ -230,21 +277,15 @@ ErrorOr<SqliteConnection*> SqliteDatabase::Acquire()
     return connection.release();
 }
 
-void SqliteDatabase::Release(SqliteConnection* connection)
-{
-    std::lock_guard lock(m_mutex);
-    m_idle.push_back(connection);
-}
-
-ErrorOr<std::unique_ptr<SqlTransaction>> SqliteDatabase::Begin(TransactionKind kind)
+ErrorOr<std::unique_ptr<SqlTransaction>> SqliteDatabase::Start(TransactionKind kind, std::optional<std::int64_t> feedClock)
 {
     auto connection = Acquire();
     if (connection.IsError())
         return connection.GetError();
     const char* begin = kind == TransactionKind::Write ? "BEGIN IMMEDIATE" : "BEGIN DEFERRED";
     if (ErrorCode code = RunPlain(**connection, begin); code != Error::Success) {
-        Release(*connection);
+        m_pool.Give(*connection);
         return code;
     }
-    return std::unique_ptr<SqlTransaction>(new SqliteTransaction(*this, **connection));
+    return std::unique_ptr<SqlTransaction>(new SqliteTransaction(m_pool, **connection, feedClock));
 }

@@ -4,7 +4,7 @@
 
 namespace {
 
-constexpr std::string_view UserColumns = "id, email, password, first_name, last_name, pro, quota, created";
+constexpr std::string_view UserColumns = "id, email, password, first_name, last_name, pro, quota, photos, created";
 
 UserRecord ReadUser(const SqlRow& row)
 {
@@ -16,7 +16,8 @@ UserRecord ReadUser(const SqlRow& row)
     user.lastName = row.Text(4);
     user.pro = row.Int(5) != 0;
     user.quota = static_cast<std::uint32_t>(row.Int(6));
-    user.created = row.Int(7);
+    user.photos = row.Int(7);
+    user.created = row.Int(8);
     return user;
 }
 
@@ -92,12 +93,20 @@ ErrorOr<std::vector<UserRecord>> ListUsers(SqlTransaction& db)
     return AllRecords<UserRecord>(db.Query(sql), ReadUser);
 }
 
-ErrorOr<std::int64_t> CountPhotosOwnedBy(SqlTransaction& db, std::uint32_t userId)
+// One row changes, rather than the user's entries being counted: a count
+// reads every entry, so that under serializable transactions uploads to
+// any two blogs would conflict.
+ErrorOr<bool> TakePhotoPlace(SqlTransaction& db, std::uint32_t userId)
 {
-    return QueryNumber(db,
-        "SELECT COUNT(*) FROM entries JOIN blogs ON blogs.id = entries.blog_id"
-        " WHERE blogs.owner_id = ? AND entries.deleted = 0",
-        { Number(userId) });
+    if (ErrorCode code = db.Execute("UPDATE users SET photos = photos + 1 WHERE id = ? AND (pro <> 0 OR photos < quota)", { Number(userId) });
+        code != Error::Success)
+        return ErrorOr<bool>::FromError(code);
+    return db.ChangedRows() == 1;
+}
+
+ErrorCode FreePhotoPlace(SqlTransaction& db, std::uint32_t userId)
+{
+    return db.Execute("UPDATE users SET photos = photos - 1 WHERE id = ? AND photos > 0", { Number(userId) });
 }
 
 ErrorOr<std::vector<std::string>> ListRemoteBlogs(SqlTransaction& db, std::uint32_t userId)

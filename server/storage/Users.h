@@ -24,9 +24,14 @@ ErrorOr<std::optional<UserRecord>> FindUserById(SqlTransaction& db, std::uint32_
 ErrorOr<UserRecord> CreateUser(SqlTransaction& db, const NewUser& user, std::int64_t now);
 ErrorOr<std::vector<UserRecord>> ListUsers(SqlTransaction& db);
 
-// Photos in the live entries of every blog the user owns: what the quota
-// counts.
-ErrorOr<std::int64_t> CountPhotosOwnedBy(SqlTransaction& db, std::uint32_t userId);
+// The quota counts the photos of the live entries of every blog the user
+// owns, kept with the user as each entry comes and goes.
+//
+// A place for one more photo of the user's blogs: false when a free
+// account has its quota's worth already.
+ErrorOr<bool> TakePhotoPlace(SqlTransaction& db, std::uint32_t userId);
+// The place of a photo whose entry is deleted.
+ErrorCode FreePhotoPlace(SqlTransaction& db, std::uint32_t userId);
 
 // The names of the other weblogs a user can post entries to.
 ErrorOr<std::vector<std::string>> ListRemoteBlogs(SqlTransaction& db, std::uint32_t userId);

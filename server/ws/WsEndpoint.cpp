@@ -10,7 +10,11 @@
 #include "server/storage/Blogs.h"
 #include "server/storage/ServiceMeta.h"
 
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
+#include <random>
+#include <thread>
 
 namespace {
 
@@ -22,14 +26,37 @@ WsAnswer Fault(WsAnswer answer, int status, std::string_view reason)
     return answer;
 }
 
+// Attempts at a request that keeps meeting conflicts: enough for a score of
+// devices of one account uploading at the same moment (each upload changes
+// the account's count of photos).
+constexpr int MaximumAttempts = 16;
+
+void PauseBeforeAttempt(int attempt)
+{
+    // Random, so that two requests that met once don't meet again; longer
+    // each time.
+    thread_local std::minstd_rand random(std::random_device {}());
+    int most = 2 << std::min(attempt, 6);
+    std::this_thread::sleep_for(std::chrono::milliseconds(1 + random() % static_cast<unsigned>(most)));
+}
+
 WsAnswer InternalFault(WsAnswer answer, ErrorCode code)
 {
-    // A writer waiting too long for the database is worth a retry.
-    if (code == Error::SharingViolation)
+    // A writer waiting too long for the database, or meeting conflicts
+    // again and again, is worth a retry.
+    if (code == Error::SharingViolation || code == TransactionConflict)
         return Fault(std::move(answer), 503, "The service is busy; please try again");
     std::fprintf(stderr, "vellumbrix-server: %s failed with code %u\n", answer.action.c_str(), static_cast<unsigned>(code));
     return Fault(std::move(answer), 500, "The service could not complete the request");
 }
+
+}
+
+struct WsEndpoint::RequestResult {
+    ActionOutcome outcome;
+    std::vector<PhotoToRemove> photosToRemove;
+    std::string note;
+};
 
 // Removes an uploaded photo's file again when its entry was not made.
 class UploadGuard {
@@ -53,6 +80,8 @@ private:
     std::string m_blogName;
     bool m_kept { false };
 };
+
+namespace {
 
 // A look ahead, in a read transaction, at whether an upload will be taken,
 // so that a stranger's photo is never written. The request's own
@@ -119,21 +148,52 @@ WsAnswer WsEndpoint::Handle(std::string_view body, const std::string& host)
         }
     }
 
-    auto transaction = m_database.Begin(TransactionKind::Write);
+    // A conflict with another request (of this process or another) leaves
+    // nothing behind, and the request runs again from its start after a
+    // short pause.
+    for (int attempt = 1;; ++attempt) {
+        auto ran = RunOnce(request, host, now, upload, uploadGuard);
+        if (ran.IsError()) {
+            if (ran.GetError() != TransactionConflict || attempt == MaximumAttempts)
+                return InternalFault(std::move(answer), ran.GetError());
+            PauseBeforeAttempt(attempt + 1);
+            continue;
+        }
+        RequestResult& result = *ran;
+        if (result.outcome.refusal.empty())
+            uploadGuard.Keep();
+        for (const PhotoToRemove& photo : result.photosToRemove)
+            m_photos.RemovePhoto(photo.blogName, photo.key);
+        answer.body = std::move(result.outcome.body);
+        answer.outcome = result.outcome.refusal.empty() ? "ok" : result.outcome.refusal;
+        if (attempt > 1)
+            result.note += (result.note.empty() ? "" : ", ") + std::string("attempt ") + std::to_string(attempt);
+        if (!result.note.empty())
+            answer.outcome += " (" + result.note + ")";
+        return answer;
+    }
+}
+
+ErrorOr<WsEndpoint::RequestResult> WsEndpoint::RunOnce(const ServiceRequest& request, const std::string& host, std::int64_t now,
+    UploadedPhoto& upload, UploadGuard& uploadGuard)
+{
+    bool readsFeed = std::holds_alternative<GetChangesRequest>(request.body);
+    auto transaction = readsFeed ? m_database.BeginFeed(now) : m_database.Begin(TransactionKind::Write);
     if (transaction.IsError())
-        return InternalFault(std::move(answer), transaction.GetError());
+        return transaction.GetError();
     SqlTransaction& db = **transaction;
     if (ErrorCode code = RunHousekeeping(db, now, m_settings.keepDeletionsSeconds); code != Error::Success)
-        return InternalFault(std::move(answer), code);
+        return code;
 
     ActionContext context { db, m_photos, m_settings, request, now, host };
+    context.scheme = m_scheme;
     context.upload = &upload;
     ActionOutcome outcome;
     bool authenticated = true;
     if (request.credentials) {
         auto auth = Authenticate(db, *request.credentials, now, NonceUse::Record);
         if (auth.IsError())
-            return InternalFault(std::move(answer), auth.GetError());
+            return auth.GetError();
         if (!auth->user) {
             authenticated = false;
             outcome = Refuse(context, ServiceErrorText::InvalidAuthentication);
@@ -145,30 +205,21 @@ WsAnswer WsEndpoint::Handle(std::string_view body, const std::string& host)
         // The action runs inside a savepoint, so that a refusal keeps
         // nothing of it while the nonce stays used up.
         if (ErrorCode code = db.Execute("SAVEPOINT action"); code != Error::Success)
-            return InternalFault(std::move(answer), code);
+            return code;
         auto run = RunAction(context);
         if (run.IsError())
-            return InternalFault(std::move(answer), run.GetError());
+            return run.GetError();
         outcome = run.ReleaseValue();
         if (!outcome.refusal.empty()) {
             if (ErrorCode code = db.Execute("ROLLBACK TO action"); code != Error::Success)
-                return InternalFault(std::move(answer), code);
+                return code;
         }
         if (ErrorCode code = db.Execute("RELEASE action"); code != Error::Success)
-            return InternalFault(std::move(answer), code);
+            return code;
     }
     if (context.blog)
         uploadGuard.SetBlog(context.blog->name);
     if (ErrorCode code = db.Commit(); code != Error::Success)
-        return InternalFault(std::move(answer), code);
-
-    if (outcome.refusal.empty())
-        uploadGuard.Keep();
-    for (const PhotoToRemove& photo : context.photosToRemove)
-        m_photos.RemovePhoto(photo.blogName, photo.key);
-    answer.body = std::move(outcome.body);
-    answer.outcome = outcome.refusal.empty() ? "ok" : outcome.refusal;
-    if (!context.note.empty())
-        answer.outcome += " (" + context.note + ")";
-    return answer;
+        return code;
+    return RequestResult { std::move(outcome), std::move(context.photosToRemove), std::move(context.note) };
 }

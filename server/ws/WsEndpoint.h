@@ -19,15 +19,21 @@ struct WsAnswer {
 // The SOAP endpoint (POST /ws/): one request envelope in, one answer out.
 // Each request is one write transaction: authentication (the nonce is used
 // up), the action, and its changes commit together; a refusal keeps
-// nothing of the action. Envelopes that are not a device's get an HTTP
+// nothing of the action. A transaction that meets a conflict is run again. Envelopes that are not a device's get an HTTP
 // error status with a SOAP fault; everything a device may meet in normal
 // use is an answer with status 200, a refusal an "<MS>" text.
+class UploadGuard;
+struct ServiceRequest;
+struct UploadedPhoto;
+
 class WsEndpoint {
 public:
-    WsEndpoint(SqlDatabase& database, PhotoStore& photos, const ServiceSettings& settings)
+    // scheme: "http" or "https", what the answer's addresses begin with.
+    WsEndpoint(SqlDatabase& database, PhotoStore& photos, const ServiceSettings& settings, std::string scheme)
         : m_database(database)
         , m_photos(photos)
         , m_settings(settings)
+        , m_scheme(std::move(scheme))
     {
     }
 
@@ -35,7 +41,13 @@ public:
     WsAnswer Handle(std::string_view body, const std::string& host);
 
 private:
+    // What one committed run of a request leaves to do and to say.
+    struct RequestResult;
+    ErrorOr<RequestResult> RunOnce(const ServiceRequest& request, const std::string& host, std::int64_t now, UploadedPhoto& upload,
+        UploadGuard& uploadGuard);
+
     SqlDatabase& m_database;
     PhotoStore& m_photos;
     const ServiceSettings& m_settings;
+    std::string m_scheme;
 };

@@ -85,6 +85,12 @@ constexpr ErrorCode PendingPhotoMissing = 11000;
 
 constexpr ErrorCode NoResponse = 65535;
 
+// Results of creating an account or a blog: negative codes, carried
+// sign-extended like the decoder's.
+constexpr ErrorCode CreationRefused = static_cast<ErrorCode>(-10300); // the server's text has been shown
+constexpr ErrorCode EmailAlreadyUsed = static_cast<ErrorCode>(-10301);
+constexpr ErrorCode BlogUrlAlreadyUsed = static_cast<ErrorCode>(-10302); // the alternates are filled in
+
 // The JPEG decoder's results: negative 16-bit codes carried sign-extended in
 // the unsigned code.
 constexpr ErrorCode JpegHuffmanTooManyCodes = static_cast<ErrorCode>(-200);

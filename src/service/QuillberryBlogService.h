@@ -6,6 +6,7 @@
 #include "service/RemoteBlogService.h"
 #include "service/RequestBuilders.h"
 #include "service/RequestWriter.h"
+#include "service/ServerErrorText.h"
 #include "service/ServiceAccount.h"
 #include "service/ServiceReply.h"
 #include "service/StoreActionReplies.h"
@@ -14,6 +15,8 @@
 #include <optional>
 #include <span>
 #include <string>
+
+class CWinBlogChannels;
 
 // The web service of the "Service Host" preference, spoken to with SOAP
 // requests posted to "/ws/" through the program's HTTP client. The caller
@@ -74,6 +77,23 @@ public:
     // Step 15; as SendPhotoEmail.
     ErrorCode PostToRemoteBlog(std::uint32_t categoryId, std::uint32_t entryId, std::string_view remoteBlog, std::string_view title,
         std::string_view caption, ProgressCallback callback, void* context) override;
+    // Step 10; a GET of the channels file from the service host.
+    ErrorCode GetChannels(std::string& text, std::uint32_t size, ProgressCallback callback, void* context) override;
+
+    // The account and blog creation, with steps 6 and 13. The server's
+    // refusal for a taken e-mail address answers -10301 and for a taken
+    // blog URL name -10302 with up to four suggestions in `alternates`
+    // (each cut to `alternateSize` - 1 bytes, the missing ones empty),
+    // both without a message; any other refusal is shown as the server
+    // wrote it and answers -10300. The blog is made by the account given.
+    [[nodiscard]] ErrorCode CreateAccount(std::string_view email, std::string_view password, std::string_view firstName,
+        std::string_view lastName, ProgressCallback callback, void* context);
+    [[nodiscard]] ErrorCode CreateBlog(std::string_view email, std::string_view password, std::string_view blogUrlName,
+        std::string_view title, std::string_view subtitle, bool visible, BlogUrlAlternates& alternates, std::uint32_t alternateSize,
+        ProgressCallback callback, void* context);
+    // GetChannels into the list of recommended blogs, built afresh: empty
+    // when the file names none or the request failed (its code).
+    [[nodiscard]] ErrorCode GetChannelList(CWinBlogChannels& channels, ProgressCallback callback, void* context);
 
     // The senders, one per action.
     //
@@ -147,6 +167,12 @@ private:
     ServiceReply Send(const ActionRules& rules, const Builder& build, ProgressCallback callback, void* context);
     ServiceReply SendAndCheck(HttpRequest& request, bool check);
     ServiceReply JudgeServerError(const ActionRules& rules, ErrorCode code);
+    // A plain GET of a file of the service host: no SOAP, no error check.
+    ServiceReply GetServiceFile(std::string_view path, ProgressCallback callback, void* context);
+    // Judges the message element of a creation's reply: 0 without one,
+    // `takenCode` for the server's text of that code (the body then stands
+    // after it), -10300 for any other text, which is shown.
+    ErrorCode JudgeCreationReply(Stream& body, ErrorCode takenCode);
     const std::string& FormatUrl(std::string text);
 
     Http& m_http;

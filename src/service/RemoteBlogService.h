@@ -50,4 +50,9 @@ public:
     [[nodiscard]] virtual ErrorCode PostToRemoteBlog(std::uint32_t categoryId, std::uint32_t entryId, std::string_view remoteBlog,
         std::string_view title, std::string_view caption, ProgressCallback callback, void* context)
         = 0;
+    // Fetches the service's list of recommended blogs: the text of the
+    // channels file's element, cut to `size` - 1 bytes, replaces `text`;
+    // a file without that element leaves it as it was. A failed request
+    // answers its code and leaves it too.
+    [[nodiscard]] virtual ErrorCode GetChannels(std::string& text, std::uint32_t size, ProgressCallback callback, void* context) = 0;
 };

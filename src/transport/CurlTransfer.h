@@ -14,6 +14,9 @@
 // How far the current (or last) request got.
 struct TransferCounters {
     std::uint64_t bodyBytesSent { 0 };
+    // How many times libcurl took body bytes: each is one buffer of
+    // several pieces, written to the socket together.
+    std::uint64_t bodyHandOvers { 0 };
     std::uint64_t responseBytesReceived { 0 };
 };
 
@@ -24,8 +27,9 @@ struct TransferSettings {
 };
 
 // One request sent through libcurl, keeping the client's rules: the header
-// lines come from the request text; the body goes up in pieces of at most
-// 2048 bytes; the progress callback is asked before the request, after
+// lines come from the request text; the body goes up in pieces of 2048
+// bytes (the last one shorter), several of them filling each of libcurl's
+// upload buffers; the progress callback is asked before the request, after
 // every header byte and every body piece, before every piece of the response
 // that is stored, and every 100 ms while nothing happens; a "no" ends the
 // request with 1223 within one piece. The raw response headers followed by
@@ -44,6 +48,10 @@ private:
     ErrorCode ReadRequestText();
     ErrorCode Configure();
     ErrorCode Perform();
+
+    // Copies the next `length` bytes of the body, across the stream's
+    // blocks; false when the stream ends early.
+    bool CopyBody(char* destination, std::uint32_t length);
 
     static std::size_t ReadBody(char* buffer, std::size_t size, std::size_t count, void* self);
     static std::size_t WriteHeader(char* data, std::size_t size, std::size_t count, void* self);

@@ -57,6 +57,13 @@ TEST(Accounts, CreateAccountRefusals)
         EXPECT_EQ(refusal.rfind("Error: Please enter a valid e-mail address", 0), 0u) << bad << ": " << refusal;
     }
     EXPECT_EQ(anonymous.Send("CreateAccount", std::nullopt, AccountFields("new@example.com", "")).Refusal(), "Error: Please enter a password");
+    EXPECT_EQ(anonymous.Send("CreateAccount", std::nullopt, AccountFields("new@example.com", "\xFF\xFE")).Refusal(),
+        "Error: A password is text of at most 127 bytes");
+    EXPECT_EQ(anonymous.Send("CreateAccount", std::nullopt, AccountFields("new@example.com", std::string(128, 'p'))).Refusal(),
+        "Error: A password is text of at most 127 bytes");
+    // An account name that is not text is no account's.
+    Device garbled(service, TestAccount { "taken\xFF@example.com", "secret" });
+    EXPECT_EQ(garbled.Send("GU", std::nullopt, "").Refusal(), "Error: Invalid Authentication");
 }
 
 TEST(Authentication, DigestTimeWindowAndNonce)

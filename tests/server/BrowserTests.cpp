@@ -43,9 +43,12 @@ private:
     }
 };
 
+// The PostgreSQL run keeps its pictures apart: the two runs go side by
+// side.
 std::string ScreenshotFile(const std::string& name)
 {
-    return std::string(VBX_SCREENSHOT_DIR) + "/" + name + ".png";
+    std::string folder = std::string(VBX_SCREENSHOT_DIR) + (CurrentTestEngine() == TestEngine::Postgres ? "/postgresql" : "");
+    return folder + "/" + name + ".png";
 }
 
 size_t Count(const std::string& text, const std::string& part)

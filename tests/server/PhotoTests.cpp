@@ -31,13 +31,6 @@ Size SizeOf(const std::string& jpeg)
     return Size { info.width, info.height };
 }
 
-// The path of an address the service gave ("http://HOST/path").
-std::string PathOf(const std::string& address)
-{
-    size_t slash = address.find('/', 7);
-    return slash == std::string::npos ? "" : address.substr(slash);
-}
-
 std::string LastPart(const std::string& address)
 {
     return address.substr(address.rfind('/') + 1);

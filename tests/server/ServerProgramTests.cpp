@@ -3,6 +3,7 @@
 // SIGTERM, with its log.
 
 #include "ProgramRunner.h"
+#include "ServerProcess.h"
 #include "ServerTestKit.h"
 
 #include <cstdio>
@@ -17,15 +18,26 @@ ProgramRun RunServer(const std::vector<std::string>& arguments)
     return RunProgram(VBX_SERVER_PATH, arguments);
 }
 
+// The program's arguments on a test's data folder and database.
+std::vector<std::string> On(const std::string& data, const TestDatabase& database, std::vector<std::string> words)
+{
+    std::vector<std::string> arguments { "--data", data };
+    for (const std::string& argument : database.ServerArguments())
+        arguments.push_back(argument);
+    arguments.insert(arguments.end(), words.begin(), words.end());
+    return arguments;
+}
+
 }
 
 TEST(ServerProgram, AdministrationCommands)
 {
     TemporaryFolder folder;
+    TestDatabase database;
     std::string data = folder.File("data");
     auto admin = [&](std::vector<std::string> words) {
-        words.insert(words.begin(), { "--data", data, "admin" });
-        return RunServer(words);
+        words.insert(words.begin(), "admin");
+        return RunServer(On(data, database, words));
     };
     ProgramRun created = admin({ "create-user", "ann@example.com", "secret", "--quota", "50" });
     EXPECT_EQ(created.status, 0) << created.err;
@@ -45,11 +57,8 @@ TEST(ServerProgram, AdministrationCommands)
 
     // A blog to administer, made through the service.
     {
-        ServerOptions options;
-        options.dataFolder = data;
-        options.photosFolder = data + "/photos";
         std::string problem;
-        auto instance = OpenServiceInstance(options, problem);
+        auto instance = OpenServiceInstance(TestServerOptions(data, database), problem);
         ASSERT_FALSE(instance.IsError()) << problem;
         auto transaction = (*instance)->database->Begin(TransactionKind::Write);
         ASSERT_FALSE(transaction.IsError());
@@ -90,12 +99,13 @@ TEST(ServerProgram, AdministrationCommands)
 TEST(ServerProgram, ServesLogsAndStopsOnSigterm)
 {
     TemporaryFolder folder;
+    TestDatabase database;
     std::string data = folder.File("data");
-    ASSERT_EQ(RunServer({ "--data", data, "admin", "create-user", "ann@example.com", "secret" }).status, 0);
+    ASSERT_EQ(RunServer(On(data, database, { "admin", "create-user", "ann@example.com", "secret" })).status, 0);
     WriteTextFile(folder.File("channels.txt"), "garden  The garden\n");
-    ASSERT_EQ(RunServer({ "--data", data, "admin", "set-channels", folder.File("channels.txt") }).status, 0);
+    ASSERT_EQ(RunServer(On(data, database, { "admin", "set-channels", folder.File("channels.txt") })).status, 0);
 
-    RunningProgram server = StartProgram(VBX_SERVER_PATH, { "--data", data, "--photos", folder.File("pictures"), "--listen", "127.0.0.1:0", "--threads", "2" });
+    RunningProgram server = StartProgram(VBX_SERVER_PATH, On(data, database, { "--photos", folder.File("pictures"), "--listen", "127.0.0.1:0", "--threads", "2" }));
     std::string banner = ReadPipe(server.out, "\n");
     size_t at = banner.find("http://127.0.0.1:");
     ASSERT_NE(at, std::string::npos) << banner;
@@ -141,4 +151,19 @@ TEST(ServerProgram, ServesLogsAndStopsOnSigterm)
     EXPECT_NE(log.find("vellumbrix-server: stopped"), std::string::npos);
     // The photos went where --photos said.
     EXPECT_TRUE(std::filesystem::is_directory(folder.File("pictures")));
+}
+
+// A second server started on the port of a running one says so and stops,
+// rather than quietly sharing the port.
+TEST(ServerProgram, ASecondServerOnATakenPortRefusesToStart)
+{
+    TemporaryFolder folder;
+    TestDatabase database;
+    std::string data = folder.File("data");
+    ServerProcess first(On(data, database, {}));
+    std::string port = first.Host().substr(first.Host().find(':') + 1);
+    // (A second server that did start would be stopped after 10 seconds.)
+    ProgramRun second = RunProgram(VBX_SERVER_PATH, On(folder.File("other"), database, { "--listen", "127.0.0.1:" + port }), 10);
+    EXPECT_EQ(second.status, 1);
+    EXPECT_NE(second.err.find("cannot listen on 127.0.0.1:" + port), std::string::npos) << second.err;
 }

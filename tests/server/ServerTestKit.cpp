@@ -13,18 +13,36 @@
 #include <pugixml.hpp>
 #include <stdexcept>
 
-ServiceUnderTest::ServiceUnderTest(HttpLimits limits)
+ServerOptions TestServerOptions(const std::string& dataFolder, const TestDatabase& database)
 {
     ServerOptions options;
-    options.dataFolder = m_folder.File("data");
-    options.photosFolder = m_folder.File("data/photos");
+    options.dataFolder = dataFolder;
+    options.photosFolder = dataFolder + "/photos";
+    options.database = database.Address();
+    return options;
+}
+
+void FollowWhileWriting(std::vector<std::thread>& writers, const std::atomic<int>& writing, const std::function<void()>& follow)
+{
+    while (writing.load() > 0)
+        follow();
+    for (std::thread& writer : writers)
+        writer.join();
+    follow();
+}
+
+ServiceUnderTest::ServiceUnderTest(HttpLimits limits, const TlsFiles& tls)
+{
     std::string problem;
-    auto instance = OpenServiceInstance(options, problem);
+    auto instance = OpenServiceInstance(TestServerOptions(m_folder.File("data"), m_database), problem);
     if (instance.IsError())
         throw std::runtime_error("cannot open the service: " + problem);
     m_instance = instance.ReleaseValue();
     m_instance->settings.clock = [this] { return Now(); };
-    m_server = std::make_unique<ServiceServer>(*m_instance->database, *m_instance->photos, *m_instance->messages, m_instance->settings, limits);
+    m_certificate = tls.certificate;
+    m_server = std::make_unique<ServiceServer>(*m_instance->database, *m_instance->photos, *m_instance->messages, m_instance->settings, limits, tls);
+    if (!m_server->IsUsable())
+        throw std::runtime_error("cannot use the certificate " + tls.certificate);
     m_port = m_server->Bind("127.0.0.1", 0);
     if (m_port <= 0)
         throw std::runtime_error("cannot bind a loopback port");
@@ -71,7 +89,9 @@ int ServiceUnderTest::Admin(const std::vector<std::string>& words, std::string* 
 
 httplib::Client ServiceUnderTest::Client() const
 {
-    httplib::Client client("127.0.0.1", m_port);
+    httplib::Client client((m_certificate.empty() ? "http://" : "https://") + Host());
+    if (!m_certificate.empty())
+        client.set_ca_cert_path(m_certificate.c_str());
     client.set_read_timeout(30, 0);
     client.set_write_timeout(30, 0);
     return client;
@@ -85,6 +105,13 @@ std::string UtcText(std::int64_t moment)
     char text[32];
     std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%SZ", &parts);
     return text;
+}
+
+std::string PathOf(const std::string& address)
+{
+    size_t host = address.find("://");
+    size_t slash = host == std::string::npos ? std::string::npos : address.find('/', host + 3);
+    return slash == std::string::npos ? "" : address.substr(slash);
 }
 
 std::string Base64(const std::string& bytes)
@@ -211,7 +238,7 @@ std::vector<std::map<std::string, std::string>> Answer::Records(const std::strin
     return records;
 }
 
-Device::Device(ServiceUnderTest& service, std::optional<TestAccount> account)
+Device::Device(ServiceEndpoint& service, std::optional<TestAccount> account)
     : m_service(service)
     , m_account(std::move(account))
 {
@@ -245,7 +272,7 @@ Answer Device::Post(const std::string& body)
     httplib::Headers headers { { "User-Agent", "WinCE-PocketPC vellumbrix 1.0" } };
     auto result = client.Post("/ws/", headers, body, "text/xml; charset=utf-8");
     if (!result)
-        return Answer { -1, {} };
+        return Answer { -1, httplib::to_string(result.error()) };
     return Answer { result->status, result->body };
 }
 
@@ -259,7 +286,7 @@ Answer Device::Get(const std::string& path)
     httplib::Client client = m_service.Client();
     auto result = client.Get(path.c_str());
     if (!result)
-        return Answer { -1, {} };
+        return Answer { -1, httplib::to_string(result.error()) };
     return Answer { result->status, result->body };
 }
 

@@ -1,9 +1,11 @@
 #pragma once
 
 // A running service for tests (in this process, on a loopback port, with a
-// clock the test moves) and a device's side of the protocol written from
+// clock the test moves, on the engine the test run is for) and a device's side of the protocol written from
 // the protocol's description: envelopes exactly as devices send them, and
 // answers read the way devices scan them.
+
+#include "TestDatabases.h"
 
 #include "support/TemporaryFolder.h"
 
@@ -11,6 +13,7 @@
 #include "server/http/ServiceServer.h"
 
 #include <atomic>
+#include <functional>
 #include <httplib.h>
 #include <map>
 #include <memory>
@@ -24,18 +27,31 @@ struct TestAccount {
     std::string password;
 };
 
-class ServiceUnderTest {
+// Where a device finds a service: its host text, an HTTP client for it and
+// its clock.
+class ServiceEndpoint {
 public:
-    explicit ServiceUnderTest(HttpLimits limits = HttpLimits { 4, 8u << 20 });
+    virtual ~ServiceEndpoint() = default;
+    virtual std::string Host() const = 0;
+    virtual httplib::Client Client() const = 0;
+    // The service's clock, which created times are made from.
+    virtual std::int64_t Now() const = 0;
+};
+
+class ServiceUnderTest final : public ServiceEndpoint {
+public:
+    explicit ServiceUnderTest(HttpLimits limits = HttpLimits { 4, 8u << 20 }, const TlsFiles& tls = {});
     ~ServiceUnderTest();
 
     int Port() const { return m_port; }
-    std::string Host() const { return "127.0.0.1:" + std::to_string(m_port); }
+    std::string Host() const override { return "127.0.0.1:" + std::to_string(m_port); }
     std::string DataFolder() const { return m_folder.File("data"); }
+    // The --database address ("" for SQLite).
+    std::string DatabaseAddress() const { return m_database.Address(); }
     ServiceInstance& Instance() { return *m_instance; }
 
     // The service's clock: the real time plus an offset the test sets.
-    std::int64_t Now() const;
+    std::int64_t Now() const override;
     void AdvanceClock(std::int64_t seconds) { m_offset += seconds; }
 
     // An account made with the administration command.
@@ -43,10 +59,14 @@ public:
     // Runs an administration command; answers its exit status.
     int Admin(const std::vector<std::string>& words, std::string* output = nullptr);
 
-    httplib::Client Client() const;
+    // A client of the service; for HTTPS one that trusts the certificate
+    // made for it.
+    httplib::Client Client() const override;
 
 private:
     TemporaryFolder m_folder;
+    std::string m_certificate;
+    TestDatabase m_database;
     std::unique_ptr<ServiceInstance> m_instance;
     std::unique_ptr<ServiceServer> m_server;
     std::thread m_thread;
@@ -54,8 +74,19 @@ private:
     int m_port { 0 };
 };
 
+// The options of a service in a test's data folder (its photos in
+// "photos" there) on the test's database.
+ServerOptions TestServerOptions(const std::string& dataFolder, const TestDatabase& database);
+
+// Runs `follow` again and again while any writer is still `writing`, joins
+// the writers, then runs it once more: what a device that syncs through a
+// busy time does.
+void FollowWhileWriting(std::vector<std::thread>& writers, const std::atomic<int>& writing, const std::function<void()>& follow);
+
 // "YYYY-MM-DDTHH:MM:SSZ" of a moment, as devices write created times.
 std::string UtcText(std::int64_t moment);
+// The path of an address the service gave ("http[s]://HOST/path").
+std::string PathOf(const std::string& address);
 std::string Base64(const std::string& bytes);
 // Base64 of SHA-1 over nonce, created and password.
 std::string DigestOf(const std::string& nonce, const std::string& created, const std::string& password);
@@ -91,7 +122,7 @@ struct AuthOptions {
 };
 
 struct Answer {
-    int status { 0 };
+    int status { 0 }; // -1: no answer (the body says why)
     std::string body;
 
     // The "<MS>" text ("" when the answer is not a refusal).
@@ -106,7 +137,7 @@ struct Answer {
 // A device talking to the service.
 class Device {
 public:
-    Device(ServiceUnderTest& service, std::optional<TestAccount> account);
+    Device(ServiceEndpoint& service, std::optional<TestAccount> account);
 
     // One request: the envelope of the action with the authentication
     // element (unless the action is "CreateAccount"), the blog (if any) and
@@ -127,10 +158,8 @@ public:
     Answer GetChanges(const std::string& blog, std::optional<std::string> since = {}, std::optional<int> limit = {},
         const std::string& viewPassword = "");
 
-    ServiceUnderTest& Service() { return m_service; }
-
 private:
-    ServiceUnderTest& m_service;
+    ServiceEndpoint& m_service;
     std::optional<TestAccount> m_account;
 };
 

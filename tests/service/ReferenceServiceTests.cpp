@@ -4,6 +4,7 @@
 // gets.
 
 #include "../server/ServerTestKit.h"
+#include "ServiceTestBench.h"
 #include "app/Preferences.h"
 #include "app/StartUp.h"
 #include "model/CWinBlogStorage.h"
@@ -30,9 +31,7 @@ class ReferenceService : public ::testing::Test {
 protected:
     ReferenceService()
     {
-        EXPECT_TRUE(CreatePreferenceKeyChain());
-        EXPECT_TRUE(WriteServiceHost(Utf8ToUtf16(reference.Host())));
-        EXPECT_EQ(CreateFolderWithParents(DeviceFolders::Current().DataFolder()), Error::Success);
+        PrepareDevice(reference.Host());
         reference.AddUser(kEmail, kPassword);
         EXPECT_TRUE(http.Open(1));
     }

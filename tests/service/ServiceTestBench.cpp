@@ -14,12 +14,17 @@
 #include <ctime>
 #include <regex>
 
-ServiceTest::ServiceTest()
+void PrepareDevice(const std::string& serviceHost)
 {
     EXPECT_TRUE(CreatePreferenceKeyChain());
-    EXPECT_TRUE(WriteServiceHost(Utf8ToUtf16(server.HostText())));
-    EXPECT_TRUE(http.Open(1));
+    EXPECT_TRUE(WriteServiceHost(Utf8ToUtf16(serviceHost)));
     EXPECT_EQ(CreateFolderWithParents(DeviceFolders::Current().DataFolder()), Error::Success);
+}
+
+ServiceTest::ServiceTest()
+{
+    PrepareDevice(server.HostText());
+    EXPECT_TRUE(http.Open(1));
     store = std::make_unique<CWinBlogStorage>(DeviceFolders::Current().DataFolder(), kBlog);
     store->SetUserId(kUserId);
     service.SetStore(store.get());

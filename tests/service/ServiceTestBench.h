@@ -79,5 +79,9 @@ std::unique_ptr<BlogComment> MakeComment(const BlogStorage& store, std::uint32_t
     std::uint32_t date, bool pending);
 std::unique_ptr<BlogAlbum> MakeCategory(const BlogStorage& store, std::uint32_t id, std::string_view name, bool modified);
 
+// Makes a sandboxed device's preferences name the service host and its
+// data folder exist, as a device has them before its first request.
+void PrepareDevice(const std::string& serviceHost);
+
 // The messages shown so far.
 std::vector<std::string> ShownTexts(const HeadlessUserInteraction& interaction);

@@ -75,6 +75,29 @@ TEST_F(CurlHttpTest, BodyGoesUpInPiecesOf2048WithAPollAfterEach)
     EXPECT_EQ(server.Requests()[0].body, body);
 }
 
+TEST_F(CurlHttpTest, SeveralPiecesGoToTheSocketTogether)
+{
+    // A file body read in blocks: pieces are whole across the blocks, and
+    // libcurl takes many of them at a time.
+    std::string body = PatternText(300000);
+    std::string path = device.Path("body.bin");
+    WriteTextFile(path, body);
+    ProgressLog log(http);
+    HttpRequest request = MakePost(server, "", &log);
+    request.body = FileLargeStream::OpenExisting(path);
+    ASSERT_TRUE(request.body);
+    auto response = Send(std::move(request));
+    EXPECT_EQ(response->code, 0u);
+    EXPECT_EQ(server.Requests().at(0).body, body);
+
+    std::vector<std::uint64_t> pieces = log.Pieces();
+    ASSERT_EQ(pieces.size(), 147u);
+    EXPECT_EQ(std::count(pieces.begin(), pieces.end(), 2048u), 146) << "every piece but the last is whole";
+    EXPECT_EQ(pieces.back(), 300000u - 146 * 2048);
+    EXPECT_LE(http.Counters().bodyHandOvers, 147u / 8) << "libcurl takes its buffer full, not one piece at a time";
+    EXPECT_GE(http.Counters().bodyHandOvers, 1u);
+}
+
 TEST_F(CurlHttpTest, BodylessRequestAnnouncesLengthZero)
 {
     auto response = Send(MakeRequest(server, "GET", "/vellumbrix/messages.txt"));
