@@ -13,10 +13,14 @@
 #include "platform/File.h"
 #include "platform/FileSystem.h"
 #include "platform/Path.h"
+#include "ui/CChildView.h"
+#include "ui/CameraNoticeInbox.h"
 #include "workflows/CameraCaptureWorkflow.h"
+#include "workflows/CameraNotice.h"
 #include "workflows/CameraPrefsWorkflow.h"
 #include "workflows/MainViewController.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
 #include <QPushButton>
@@ -205,4 +209,32 @@ TEST_F(CameraDialogTest, CameraPrefsShowsAndWritesBothPreferences)
     Click(dialog, "Cancel");
     EXPECT_EQ(dialog.result(), DialogResults::Cancel);
     EXPECT_TRUE(workflow.GetStayInCamera()) << "Cancel changes nothing";
+}
+
+TEST_F(CameraDialogTest, ANoticeThatComesWhileADialogIsUpWaitsForIt)
+{
+    ASSERT_TRUE(WriteShowEditDialog(0));
+    StartInTrips();
+    CameraNoticeInbox inbox(View());
+    int delivered = 0;
+    QObject::connect(&inbox, &CameraNoticeInbox::delivered, [&](bool added) { delivered += added ? 1 : 0; });
+    auto notice = [](const std::string& photo) {
+        std::vector<std::uint8_t> block = CameraNotice::MakeBlock(photo);
+        return QByteArray(reinterpret_cast<const char*>(block.data()), static_cast<qsizetype>(block.size()));
+    };
+
+    QDialog busy(&View());
+    busy.setModal(true);
+    busy.show();
+    ASSERT_TRUE(WaitFor([] { return QApplication::activeModalWidget() != nullptr; }));
+    inbox.Receive(CameraNotice::kDataType, notice(MakePhoto("first.jpg", 1)));
+    inbox.Receive(CameraNotice::kDataType, notice(MakePhoto("second.jpg", 2)));
+    inbox.Receive(CameraNotice::kDataType + 1, notice(MakePhoto("other.jpg", 3)));
+    EXPECT_EQ(inbox.GetWaitingCount(), 2u) << "only camera notices, and none while the dialog is up";
+    EXPECT_EQ(Saved()->GetEntries().GetSize(), 1u);
+
+    busy.reject();
+    ASSERT_TRUE(WaitFor([&] { return inbox.GetWaitingCount() == 0; }));
+    EXPECT_EQ(delivered, 2);
+    EXPECT_EQ(Saved()->GetEntries().GetSize(), 3u);
 }

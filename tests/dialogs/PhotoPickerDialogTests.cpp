@@ -7,16 +7,21 @@
 
 #include "dialogs/CImageSelectDlg.h"
 #include "dialogs/DialogScreenshot.h"
+#include "dialogs/QtUserInteraction.h"
 #include "model/CWinBlogStorage.h"
 #include "platform/DeviceFolders.h"
 #include "platform/Path.h"
 #include "ui/BitmapResources.h"
+#include "ui/CChildView.h"
 #include "ui/CImageGridCtrl.h"
+#include "ui/CProgressWnd.h"
 #include "ui/ColorRef.h"
 #include "workflows/ImageSelectWorkflow.h"
 #include "workflows/MainViewController.h"
 
 #include <QDialog>
+#include <QPushButton>
+#include <QTimer>
 #include <QTest>
 #include <chrono>
 #include <thread>
@@ -164,4 +169,35 @@ TEST_F(PhotoPickerDialogTest, TheCommandsOfTheCameraAndThePickerAreEnabled)
         EXPECT_TRUE(Controller().IsCommandEnabled(id)) << id;
     Controller().GoHome();
     EXPECT_TRUE(Controller().IsCommandEnabled(Command::CameraPrefs));
+}
+
+TEST_F(PhotoPickerDialogTest, CancelInTheSearchsProgressWindowShowsWhatWasFound)
+{
+    for (int i = 0; i < 60; ++i)
+        MakePhoto("many/" + std::to_string(i) + ".jpg", static_cast<std::uint32_t>(i));
+    StartInTrips();
+    // The program's own progress window, over the program's screen.
+    QtUserInteraction interaction(&View());
+    UserInteraction::Use(&interaction);
+    std::vector<std::string> lines;
+    // Runs at the search's first look at Cancel, from the window's events.
+    QTimer::singleShot(0, [&] {
+        auto* progress = View().window()->findChild<CProgressWnd*>();
+        ASSERT_NE(progress, nullptr);
+        lines = progress->GetLines();
+        QImage screen = View().window()->grab().toImage();
+        EXPECT_TRUE(screen.save(ScreenshotFolder() + "/CProgressWnd.png"));
+        progress->GetCancelButton()->click();
+    });
+    ImageSelectWorkflow workflow(*Controller().GetCurrentBlog(), 308);
+    CImageSelectDlg dialog(workflow);
+    UserInteraction::Use(&device.Interaction());
+
+    ASSERT_GE(lines.size(), 2u);
+    EXPECT_EQ(lines[0], "Searching...");
+    EXPECT_NE(lines[1].find(DeviceFolders::Current().PersonalFolder()), std::string::npos) << "the folder being searched";
+    EXPECT_TRUE(workflow.WasSearchCancelled());
+    EXPECT_GT(dialog.GetGrid().GetItemCount(), 0) << "what was found before the cancel";
+    EXPECT_LT(dialog.GetGrid().GetItemCount(), 60);
+    EXPECT_EQ(View().window()->findChild<CProgressWnd*>(), nullptr) << "the window is gone with the search";
 }

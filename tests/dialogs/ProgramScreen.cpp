@@ -52,9 +52,14 @@ void ProgramScreenTest::StartInTrips()
     Controller().OpenBlog(0);
 }
 
+CChildView& ProgramScreenTest::View()
+{
+    return m_screen->GetFrame().GetView();
+}
+
 MainViewController& ProgramScreenTest::Controller()
 {
-    return m_screen->GetFrame().GetView().GetController();
+    return View().GetController();
 }
 
 void ProgramScreenTest::RunCommand(CommandId id)

@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+class CChildView;
 class CWinBlogStorage;
 class CWinBlogUser;
 class DeviceScreen;
@@ -31,6 +32,7 @@ protected:
 
     // Starts the program on a 240 x 320 screen at 96 dpi, in "trips".
     void StartInTrips();
+    CChildView& View();
     MainViewController& Controller();
     // Runs a command as its menu item does.
     void RunCommand(CommandId id);

@@ -173,6 +173,12 @@ TEST_F(ProgramTest, ACameraNoticeFromASecondProcessAddsThePhotoToTheOpenBlog)
     ProgramRun nobody = RunProgram(Arguments({ "--camera-notice", QString::fromStdString(photo) }));
     EXPECT_NE(nobody.status, 0) << "no program runs to take it";
     EXPECT_NE(nobody.errors.find("not running"), std::string::npos) << nobody.errors;
+    ProgramRun badResult = RunProgram({ "--camera-notice", QString::fromStdString(photo), "--result", "-1" });
+    EXPECT_EQ(badResult.status, 2);
+    EXPECT_NE(badResult.errors.find("--result wants a number"), std::string::npos) << badResult.errors;
+    ProgramRun resultAlone = RunProgram({ "--result", "1" });
+    EXPECT_EQ(resultAlone.status, 2);
+    EXPECT_NE(resultAlone.errors.find("--result goes with --camera-notice"), std::string::npos) << resultAlone.errors;
 
     // The edit entry dialog would wait for a person.
     DeviceFolders::Use(DeviceFolders::ForSandbox(home.Path()));
