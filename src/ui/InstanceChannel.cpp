@@ -3,11 +3,14 @@
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
 #include <QThread>
 #include <QtEndian>
+#include <cerrno>
+#include <signal.h>
 
 namespace {
 
@@ -84,11 +87,19 @@ bool InstanceChannel::Send(const QString& name, std::uint32_t dataType, const QB
 
 bool InstanceChannel::IsOwned(const QString& name)
 {
-    auto lock = LockFor(name);
-    if (!lock->tryLock(0))
+    // Only looked at, never taken: taking a lock to test it would, for a
+    // moment, make a running owner look absent to everyone else.
+    QString path = LockPathFor(name);
+    if (!QFileInfo::exists(path))
+        return false;
+    QLockFile lock(path);
+    qint64 pid = 0;
+    QString host;
+    QString application;
+    // A lock file without its contents yet is being written by its owner.
+    if (!lock.getLockInfo(&pid, &host, &application))
         return true;
-    lock->unlock();
-    return false;
+    return pid > 0 && (::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM);
 }
 
 bool InstanceChannel::Listen(const QString& name)

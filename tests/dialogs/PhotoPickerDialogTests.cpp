@@ -162,15 +162,6 @@ TEST_F(PhotoPickerDialogTest, AddPhotoOpensTheEditDialogWhenExactlyOnePhotoWasAd
     EXPECT_EQ(Saved()->GetEntries().GetSize(), 4u);
 }
 
-TEST_F(PhotoPickerDialogTest, TheCommandsOfTheCameraAndThePickerAreEnabled)
-{
-    StartInTrips();
-    for (CommandId id : { Command::Camera, Command::AddPhoto })
-        EXPECT_TRUE(Controller().IsCommandEnabled(id)) << id;
-    Controller().GoHome();
-    EXPECT_TRUE(Controller().IsCommandEnabled(Command::CameraPrefs));
-}
-
 TEST_F(PhotoPickerDialogTest, CancelInTheSearchsProgressWindowShowsWhatWasFound)
 {
     for (int i = 0; i < 60; ++i)

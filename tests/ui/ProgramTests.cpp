@@ -8,6 +8,7 @@
 #include "ui/InstanceChannel.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
 #include <QLocalSocket>
@@ -190,9 +191,12 @@ TEST_F(ProgramTest, ACameraNoticeFromASecondProcessAddsThePhotoToTheOpenBlog)
     QString channel = InstanceChannel::NameFor(DeviceFolders::ForSandbox(home.Path()).DataFolder());
     // The notice waits for a program that has started but is not listening
     // yet; one that has not started at all is not waited for.
-    for (int attempt = 0; attempt < 1000 && !InstanceChannel::IsOwned(channel); ++attempt)
+    // (A start can take long on a loaded machine.)
+    QElapsedTimer started;
+    started.start();
+    while (!InstanceChannel::IsOwned(channel) && started.elapsed() < 60000 && first.state() == QProcess::Running)
         QThread::msleep(10);
-    ASSERT_TRUE(InstanceChannel::IsOwned(channel)) << "the first start never took its channel";
+    ASSERT_TRUE(InstanceChannel::IsOwned(channel)) << "the first start never took its channel: " << first.readAllStandardError().toStdString();
 
     ProgramRun notice = RunProgram(Arguments({ "--camera-notice", QString::fromStdString(photo) }));
     EXPECT_EQ(notice.status, 0) << notice.errors;
