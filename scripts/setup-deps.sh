@@ -13,7 +13,7 @@ packages=(
     nlohmann-json3-dev
     libsqlite3-dev libcpp-httplib-dev libpugixml-dev
     libpq-dev postgresql
-    qt6-base-dev fonts-dejavu-core fonts-dejavu-extra
+    qt6-base-dev qt6-multimedia-dev fonts-dejavu-core fonts-dejavu-extra
     xvfb xauth
     chromium
 )

@@ -25,7 +25,8 @@ std::optional<int> ParseNumber(std::string_view text)
 }
 
 const char* const kProgramUsage = "usage: vellumbrix [--screen WxH] [--dpi N] [--landscape] [--home FOLDER]\n"
-                                  "                  [--offscreen] [--screenshot OUT.png] [--do STEP]...\n\n"
+                                  "                  [--offscreen] [--screenshot OUT.png] [--do STEP]...\n"
+                                  "       vellumbrix [--home FOLDER] --camera-notice PHOTO [--result N]\n\n"
                                   "--screen WxH       the handheld's screen in its pixels (default 240x320)\n"
                                   "--dpi N            its pixels per inch (default 96; 192 doubles every size)\n"
                                   "--landscape        turns the screen on its side\n"
@@ -38,6 +39,10 @@ const char* const kProgramUsage = "usage: vellumbrix [--screen WxH] [--dpi N] [-
                                   "--do STEP          one step, run in order after the start:\n"
                                   "                     open-blog N, open-entry N, key NAME, tap X,Y, hold X,Y,\n"
                                   "                     command ID, wait-sync, wait MILLISECONDS\n"
+                                  "--camera-notice PHOTO  tells the program running on the device that a camera\n"
+                                  "                   took PHOTO (as a camera application does); the open blog\n"
+                                  "                   adds it as a new entry\n"
+                                  "--result N         the notice's result word (0, the default: a photo was taken)\n"
                                   "F2 shows and hides the input panel.\n";
 
 std::optional<std::string> ParseProgramOptions(const std::vector<std::string>& arguments, ProgramOptions& options)
@@ -87,10 +92,24 @@ std::optional<std::string> ParseProgramOptions(const std::vector<std::string>& a
             if (!text || text->empty())
                 return "--do wants a step";
             options.steps.push_back(*text);
+        } else if (word == "--camera-notice") {
+            auto text = value();
+            if (!text || text->empty())
+                return "--camera-notice wants a photo file";
+            options.cameraNotice = *text;
+        } else if (word == "--result") {
+            auto text = value();
+            std::uint32_t result = 0;
+            auto [end, error] = text ? std::from_chars(text->data(), text->data() + text->size(), result) : std::from_chars_result { nullptr, std::errc::invalid_argument };
+            if (!text || error != std::errc() || end != text->data() + text->size())
+                return "--result wants a number from 0 to 4294967295";
+            options.noticeResult = result;
         } else {
             return "unknown argument '" + word + "'";
         }
     }
+    if (options.noticeResult && !options.cameraNotice)
+        return "--result goes with --camera-notice";
     int bars = 2 * kBarHeight * options.dpi / 96;
     if (options.Height() < bars + kSmallestView)
         return "the screen is too low for its bars at this dpi";

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -23,6 +24,11 @@ struct ProgramOptions {
     // Steps run in order once the program has started ("open-blog 0",
     // "key Down", "tap 40,80", "command 32807", ...).
     std::vector<std::string> steps;
+    // Instead of starting: hands the running program the notice of a
+    // camera application that it took this photo, with a result word (0,
+    // a photo was taken, unless --result says otherwise).
+    std::optional<std::string> cameraNotice;
+    std::optional<std::uint32_t> noticeResult;
     bool help { false };
 
     // The screen as the program sees it: landscape swaps the two sides.

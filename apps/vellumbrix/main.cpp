@@ -15,13 +15,16 @@
 #include "model/BlogPrompts.h"
 #include "model/CWinBlogUser.h"
 #include "platform/DeviceFolders.h"
+#include "platform/Path.h"
 #include "transport/CurlHttp.h"
 #include "ui/CChildView.h"
 #include "ui/CMainFrame.h"
+#include "ui/CameraNoticeInbox.h"
 #include "ui/DeviceScreen.h"
 #include "ui/InstanceChannel.h"
-#include "workflows/ServiceNetworkOperations.h"
+#include "workflows/CameraNotice.h"
 #include "workflows/ServiceAccountOperations.h"
+#include "workflows/ServiceNetworkOperations.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -60,6 +63,21 @@ void RunSteps(DeviceScreen& screen, const ProgramOptions& options, ScreenSteps*&
         QCoreApplication::exit(status);
 }
 
+// --camera-notice: hands the notice to the program running on the device,
+// as a camera application would, instead of starting it.
+int SendCameraNotice(const ProgramOptions& options)
+{
+    std::string photo = AbsolutePath(*options.cameraNotice);
+    std::vector<std::uint8_t> block = CameraNotice::MakeBlock(photo, options.noticeResult.value_or(CameraNotice::kPhotoTaken));
+    QString channelName = InstanceChannel::NameFor(DeviceFolders::Current().DataFolder());
+    QByteArray bytes(reinterpret_cast<const char*>(block.data()), static_cast<qsizetype>(block.size()));
+    if (!InstanceChannel::Send(channelName, CameraNotice::kDataType, bytes)) {
+        std::cerr << "vellumbrix: the program is not running on this device; the notice was not delivered\n";
+        return ExitFailure;
+    }
+    return ExitSuccess;
+}
+
 }
 
 int main(int argc, char** argv)
@@ -75,9 +93,16 @@ int main(int argc, char** argv)
         std::cout << kProgramUsage;
         return ExitSuccess;
     }
+    int qtArgc = 1;
+    if (options.cameraNotice) {
+        // No window: this start only talks to the running one.
+        QCoreApplication messenger(qtArgc, argv);
+        if (options.home)
+            DeviceFolders::Use(DeviceFolders::ForSandbox(*options.home));
+        return SendCameraNotice(options);
+    }
     if (options.offscreen)
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    int qtArgc = 1;
     QApplication application(qtArgc, argv);
     QApplication::setApplicationName(QStringLiteral("Vellumbrix"));
 
@@ -140,13 +165,23 @@ int main(int argc, char** argv)
         interaction->SetParent(&screen);
         qtDialogs.SetParent(&screen);
         QObject::connect(&screen.GetFrame(), &CMainFrame::exitRequested, &application, &QCoreApplication::quit, Qt::QueuedConnection);
-        QObject::connect(&channel, &InstanceChannel::messageReceived, &screen, [&screen, &options](std::uint32_t dataType, const QByteArray&) {
+        CameraNoticeInbox cameraNotices(screen.GetFrame().GetView());
+        QObject::connect(&channel, &InstanceChannel::messageReceived, &screen, [&screen, &options, &cameraNotices](std::uint32_t dataType, const QByteArray& block) {
+            if (dataType == CameraNotice::kDataType) {
+                cameraNotices.Receive(dataType, block);
+                return;
+            }
             if (dataType != InstanceChannel::kBringToFront)
                 return;
             screen.BringToFront();
             if (options.offscreen)
                 std::cerr << "vellumbrix: another start brought this one to the front\n";
         });
+        if (options.offscreen) {
+            QObject::connect(&cameraNotices, &CameraNoticeInbox::delivered, [](bool added) {
+                std::cerr << "vellumbrix: a camera notice " << (added ? "added its photo to the open blog" : "carried no photo for an open blog") << "\n";
+            });
+        }
 
         screen.GetFrame().GetView().GetController().SetNetworkOperations(&network);
         screen.GetFrame().GetView().GetController().SetAccountOperations(&accounts);

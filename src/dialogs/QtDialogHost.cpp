@@ -5,6 +5,8 @@
 #include "dialogs/CAddCommentDlg.h"
 #include "dialogs/CBlogPrefsDlg.h"
 #include "dialogs/CBrowseBlogsDlg.h"
+#include "dialogs/CCameraCaptureDlg.h"
+#include "dialogs/CCameraPrefsDlg.h"
 #include "dialogs/CCaptionDlg.h"
 #include "dialogs/CCategorizeEntriesDlg.h"
 #include "dialogs/CCategoryNameDlg.h"
@@ -17,6 +19,7 @@
 #include "dialogs/CEditBlogListDlg.h"
 #include "dialogs/CEditCategoriesDlg.h"
 #include "dialogs/CEditEntryDlg.h"
+#include "dialogs/CImageSelectDlg.h"
 #include "dialogs/CLoginInfoDlg.h"
 #include "dialogs/CMovePhotosDlg.h"
 #include "dialogs/CNewBlogDlg.h"
@@ -26,14 +29,20 @@
 #include "dialogs/CSubscribeDlg.h"
 #include "dialogs/CViewCommentDlg.h"
 #include "dialogs/CWelcomeDlg.h"
+#include "dialogs/QtMultimediaCamera.h"
+
+#include "workflows/CameraCaptureWorkflow.h"
 
 #include <array>
 
 // Each dialog this host has is shown modal over the main window, over its
-// workflow, and answers with the result it closed with. The camera's and
-// the photo picker are not built yet: Has() says so, the commands that open
-// them are disabled, and their operations answer Cancel should they be
-// called all the same.
+// workflow, and answers with the result it closed with.
+
+QtDialogHost::QtDialogHost(QWidget* parent)
+    : m_parent(parent)
+    , m_cameraFactory([] { return std::make_unique<QtMultimediaCamera>(); })
+{
+}
 
 std::string_view QtDialogHost::ClassName(DialogId id)
 {
@@ -101,16 +110,22 @@ bool QtDialogHost::Has(DialogId id) const
     case DialogId::MovePhotos:
     case DialogId::ChooseFont:
     case DialogId::About:
+    case DialogId::CameraPrefs:
+    case DialogId::CameraCapture:
+    case DialogId::ImageSelect:
         return true;
     default:
         return false;
     }
 }
 
-// No camera capture dialog exists yet, so no camera is usable.
+// The device has a camera when its provider finds a video input; asked
+// once, as a camera does not come or go while the program runs.
 bool QtDialogHost::IsCameraSupported()
 {
-    return false;
+    if (!m_cameraSupported)
+        m_cameraSupported = m_cameraFactory()->HasCamera();
+    return *m_cameraSupported;
 }
 
 template<typename Dialog, typename... Arguments>
@@ -146,7 +161,14 @@ DialogResult QtDialogHost::RunPurgePhotos(PurgePhotosWorkflow& workflow) { retur
 DialogResult QtDialogHost::RunMovePhotos(MovePhotosWorkflow& workflow) { return RunModal<CMovePhotosDlg>(workflow, m_parent); }
 DialogResult QtDialogHost::RunChooseFont(ChooseFontWorkflow& workflow) { return RunModal<CChooseFontDlg>(workflow, m_parent); }
 DialogResult QtDialogHost::RunAbout(AboutWorkflow& workflow) { return RunModal<CAboutDlg>(workflow, m_parent); }
+DialogResult QtDialogHost::RunCameraPrefs(CameraPrefsWorkflow& workflow) { return RunModal<CCameraPrefsDlg>(workflow, m_parent); }
+DialogResult QtDialogHost::RunImageSelect(ImageSelectWorkflow& workflow) { return RunModal<CImageSelectDlg>(workflow, m_parent); }
 
-DialogResult QtDialogHost::RunCameraPrefs(CameraPrefsWorkflow&) { return DialogResults::Cancel; }
-DialogResult QtDialogHost::RunCameraCapture(CameraCaptureWorkflow&) { return DialogResults::Cancel; }
-DialogResult QtDialogHost::RunImageSelect(ImageSelectWorkflow&) { return DialogResults::Cancel; }
+DialogResult QtDialogHost::RunCameraCapture(CameraCaptureWorkflow& workflow)
+{
+    std::unique_ptr<CameraProvider> camera = m_cameraFactory();
+    CCameraCaptureDlg dialog(workflow, *camera, m_parent);
+    if (!dialog.StartCamera())
+        return DialogResults::CameraNotUsable;
+    return dialog.exec();
+}

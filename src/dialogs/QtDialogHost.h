@@ -1,7 +1,10 @@
 #pragma once
 
+#include "dialogs/CameraProvider.h"
+
 #include "workflows/DialogHost.h"
 
+#include <optional>
 #include <string_view>
 
 class QWidget;
@@ -11,12 +14,12 @@ class QWidget;
 // exist in this build; the main view disables the commands of the others.
 class QtDialogHost : public DialogHost {
 public:
-    explicit QtDialogHost(QWidget* parent = nullptr)
-        : m_parent(parent)
-    {
-    }
+    explicit QtDialogHost(QWidget* parent = nullptr);
 
     void SetParent(QWidget* parent) { m_parent = parent; }
+    // Where the camera dialog's pictures come from: the device's camera
+    // through Qt Multimedia unless tests hand in another provider.
+    void SetCameraProviderFactory(CameraProviderFactory factory) { m_cameraFactory = std::move(factory); }
 
     // The class name of a dialog's widget, for messages and screenshots.
     static std::string_view ClassName(DialogId id);
@@ -56,4 +59,7 @@ public:
 
 private:
     QWidget* m_parent { nullptr };
+    CameraProviderFactory m_cameraFactory;
+    // Settled at the first question and kept for the program's life.
+    std::optional<bool> m_cameraSupported;
 };

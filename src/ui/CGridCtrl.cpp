@@ -226,9 +226,8 @@ void CGridCtrl::mouseReleaseEvent(QMouseEvent* event)
 
 void CGridCtrl::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    int index = HitTest(event->position().toPoint());
-    if (index >= 0 && ItemTapped(index))
-        RedrawItem(index);
+    // The second press of a double tap comes only as this event: it is a
+    // stylus down like the first (which calls ItemTapped once, not twice).
     mousePressEvent(event);
 }
 

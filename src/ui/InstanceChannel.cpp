@@ -1,13 +1,38 @@
 #include "ui/InstanceChannel.h"
 
 #include <QCryptographicHash>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QLockFile>
+#include <QThread>
 #include <QtEndian>
+#include <cerrno>
+#include <signal.h>
 
 namespace {
 
 constexpr int kHeaderSize = 8;
+// How long a sender waits between tries while the owner is not listening
+// yet.
+constexpr int kRetryMilliseconds = 20;
+
+// The lock file of a channel: beside the sockets of local servers.
+QString LockPathFor(const QString& name)
+{
+    return QDir(QDir::tempPath()).filePath(name + QStringLiteral(".lock"));
+}
+
+std::unique_ptr<QLockFile> LockFor(const QString& name)
+{
+    auto lock = std::make_unique<QLockFile>(LockPathFor(name));
+    // The owner holds its lock for as long as it runs: a lock is stale only
+    // when its process is gone, never because it is old.
+    lock->setStaleLockTime(0);
+    return lock;
+}
 
 QByteArray Header(std::uint32_t dataType, std::uint32_t length)
 {
@@ -24,7 +49,13 @@ InstanceChannel::InstanceChannel(QObject* parent)
 {
 }
 
-InstanceChannel::~InstanceChannel() = default;
+InstanceChannel::~InstanceChannel()
+{
+    // The socket goes before the lock, so that a new owner never finds this
+    // one's socket still listening.
+    delete m_server;
+    m_server = nullptr;
+}
 
 QString InstanceChannel::NameFor(const std::string& dataFolder)
 {
@@ -36,37 +67,59 @@ bool InstanceChannel::Send(const QString& name, std::uint32_t dataType, const QB
 {
     if (static_cast<std::uint32_t>(block.size()) > kMaximumBlock)
         return false;
+    QDeadlineTimer deadline(timeoutMilliseconds);
     QLocalSocket socket;
-    socket.connectToServer(name);
-    if (!socket.waitForConnected(timeoutMilliseconds))
-        return false;
+    for (;;) {
+        socket.connectToServer(name);
+        if (socket.waitForConnected(static_cast<int>(deadline.remainingTime())))
+            break;
+        // An owner that has its lock but no socket yet is still starting.
+        if (deadline.hasExpired() || !IsOwned(name))
+            return false;
+        QThread::msleep(kRetryMilliseconds);
+    }
     socket.write(Header(dataType, static_cast<std::uint32_t>(block.size())) + block);
-    if (!socket.waitForBytesWritten(timeoutMilliseconds))
+    if (!socket.waitForBytesWritten(static_cast<int>(deadline.remainingTime())))
         return false;
     // The owner answers with one byte once it has the whole message.
-    return socket.waitForReadyRead(timeoutMilliseconds) && socket.read(1) == QByteArray(1, '\1');
+    return socket.waitForReadyRead(static_cast<int>(deadline.remainingTime())) && socket.read(1) == QByteArray(1, '\1');
+}
+
+bool InstanceChannel::IsOwned(const QString& name)
+{
+    // Only looked at, never taken: taking a lock to test it would, for a
+    // moment, make a running owner look absent to everyone else.
+    QString path = LockPathFor(name);
+    if (!QFileInfo::exists(path))
+        return false;
+    QLockFile lock(path);
+    qint64 pid = 0;
+    QString host;
+    QString application;
+    // A lock file without its contents yet is being written by its owner.
+    if (!lock.getLockInfo(&pid, &host, &application))
+        return true;
+    return pid > 0 && (::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM);
 }
 
 bool InstanceChannel::Listen(const QString& name)
 {
-    // Someone answers: another instance owns the channel. (Listening would
-    // not fail by itself: the server is made beside its name and renamed
-    // into place.)
-    QLocalSocket probe;
-    probe.connectToServer(name);
-    if (probe.waitForConnected(500))
+    if (m_lock)
+        return true;
+    auto lock = LockFor(name);
+    if (!lock->tryLock(0))
         return false;
-    delete m_server;
-    m_server = new QLocalServer(this);
-    m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    if (!m_server->listen(name)) {
-        if (m_server->serverError() != QAbstractSocket::AddressInUseError)
-            return false;
-        // Left behind by an instance that ended without closing it.
-        QLocalServer::removeServer(name);
-        if (!m_server->listen(name))
-            return false;
+    // With the lock ours, a socket under the name can only be one left
+    // behind by an owner that ended without closing it.
+    QLocalServer::removeServer(name);
+    auto* server = new QLocalServer(this);
+    server->setSocketOptions(QLocalServer::UserAccessOption);
+    if (!server->listen(name)) {
+        delete server;
+        return false;
     }
+    m_server = server;
+    m_lock = std::move(lock);
     connect(m_server, &QLocalServer::newConnection, this, &InstanceChannel::Accept);
     return true;
 }

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QLocalServer>
 #include <QUuid>
 #include <atomic>
 #include <thread>
@@ -41,4 +42,28 @@ TEST(InstanceChannel, NamesDependOnTheDevice)
 {
     EXPECT_EQ(InstanceChannel::NameFor("/a/b"), InstanceChannel::NameFor("/a/b"));
     EXPECT_NE(InstanceChannel::NameFor("/a/b"), InstanceChannel::NameFor("/a/c"));
+}
+
+TEST(InstanceChannel, ASocketLeftWithoutItsOwnerIsTakenOverAndTheLockDecides)
+{
+    QString name = QStringLiteral("vellumbrix-test-") + QUuid::createUuid().toString(QUuid::Id128);
+    // A socket under the name whose program holds no lock: one left behind
+    // by a program that ended without closing it.
+    QLocalServer leftBehind;
+    ASSERT_TRUE(leftBehind.listen(name));
+    EXPECT_FALSE(InstanceChannel::IsOwned(name));
+    EXPECT_FALSE(InstanceChannel::Send(name, 1, {}, 300)) << "nobody owns it, so nobody answers";
+
+    {
+        InstanceChannel owner;
+        ASSERT_TRUE(owner.Listen(name));
+        EXPECT_TRUE(InstanceChannel::IsOwned(name));
+        EXPECT_TRUE(owner.Listen(name)) << "listening again changes nothing";
+        InstanceChannel late;
+        EXPECT_FALSE(late.Listen(name));
+    }
+    // Closed: the channel is free for the next start.
+    EXPECT_FALSE(InstanceChannel::IsOwned(name));
+    InstanceChannel next;
+    EXPECT_TRUE(next.Listen(name));
 }

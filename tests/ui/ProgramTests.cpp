@@ -1,12 +1,14 @@
 #include "support/BlogFixtures.h"
 #include "support/TemporaryFolder.h"
 
+#include "app/Preferences.h"
 #include "app/StartUp.h"
 #include "platform/DeviceFolders.h"
 #include "ui/ColorRef.h"
 #include "ui/InstanceChannel.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
 #include <QLocalSocket>
@@ -162,5 +164,65 @@ TEST_F(ProgramTest, ADialogOpenedByTheLastStepIsOnTheScreenshotAndCancelled)
     ASSERT_NE(entry, nullptr);
     EXPECT_EQ(entry->GetTitle(), "Entry 1");
     EXPECT_FALSE(entry->IsPending());
+    DeviceFolders::Use(DeviceFolders::FromEnvironment());
+}
+
+TEST_F(ProgramTest, ACameraNoticeFromASecondProcessAddsThePhotoToTheOpenBlog)
+{
+    std::string photo = home.File("IMG_0001.jpg");
+    WritePhotoFile(photo, 320, 240, 5);
+    ProgramRun nobody = RunProgram(Arguments({ "--camera-notice", QString::fromStdString(photo) }));
+    EXPECT_NE(nobody.status, 0) << "no program runs to take it";
+    EXPECT_NE(nobody.errors.find("not running"), std::string::npos) << nobody.errors;
+    ProgramRun badResult = RunProgram({ "--camera-notice", QString::fromStdString(photo), "--result", "-1" });
+    EXPECT_EQ(badResult.status, 2);
+    EXPECT_NE(badResult.errors.find("--result wants a number"), std::string::npos) << badResult.errors;
+    ProgramRun resultAlone = RunProgram({ "--result", "1" });
+    EXPECT_EQ(resultAlone.status, 2);
+    EXPECT_NE(resultAlone.errors.find("--result goes with --camera-notice"), std::string::npos) << resultAlone.errors;
+
+    // The edit entry dialog would wait for a person.
+    DeviceFolders::Use(DeviceFolders::ForSandbox(home.Path()));
+    ASSERT_TRUE(WriteShowEditDialog(0));
+    DeviceFolders::Use(DeviceFolders::FromEnvironment());
+    QProcess first;
+    first.start(QStringLiteral(VBX_APP_PATH), Arguments({ "--do", "open-blog 0", "--do", "wait 3000" }));
+    ASSERT_TRUE(first.waitForStarted());
+    QString channel = InstanceChannel::NameFor(DeviceFolders::ForSandbox(home.Path()).DataFolder());
+    // The notice waits for a program that has started but is not listening
+    // yet; one that has not started at all is not waited for.
+    // (A start can take long on a loaded machine.)
+    QElapsedTimer started;
+    started.start();
+    while (!InstanceChannel::IsOwned(channel) && started.elapsed() < 60000 && first.state() == QProcess::Running)
+        QThread::msleep(10);
+    ASSERT_TRUE(InstanceChannel::IsOwned(channel)) << "the first start never took its channel: " << first.readAllStandardError().toStdString();
+
+    ProgramRun notice = RunProgram(Arguments({ "--camera-notice", QString::fromStdString(photo) }));
+    EXPECT_EQ(notice.status, 0) << notice.errors;
+    // A camera that took nothing: its notice adds nothing.
+    ProgramRun nothing = RunProgram(Arguments({ "--camera-notice", QString::fromStdString(photo), "--result", "1" }));
+    EXPECT_EQ(nothing.status, 0) << nothing.errors;
+    ASSERT_TRUE(first.waitForFinished(20000));
+    EXPECT_EQ(first.exitCode(), 0);
+    std::string said = first.readAllStandardError().toStdString();
+    EXPECT_NE(said.find("a camera notice added its photo to the open blog"), std::string::npos) << said;
+    EXPECT_NE(said.find("a camera notice carried no photo"), std::string::npos) << said;
+
+    DeviceFolders::Use(DeviceFolders::ForSandbox(home.Path()));
+    CWinBlogUser user;
+    user.Load();
+    CWinBlogStorage& trips = *user.GetBlogList().GetAt(0);
+    ASSERT_EQ(trips.GetEntries().GetSize(), 7u) << "one new entry";
+    size_t added = 0;
+    for (size_t i = 0; i < trips.GetEntries().GetSize(); ++i) {
+        const BlogEntry& entry = *trips.GetEntries().GetAt(i);
+        if (entry.GetServerId() == 0) {
+            ++added;
+            EXPECT_TRUE(entry.IsPending());
+            EXPECT_GT(entry.GetThumbnailSize(), 0u);
+        }
+    }
+    EXPECT_EQ(added, 1u);
     DeviceFolders::Use(DeviceFolders::FromEnvironment());
 }

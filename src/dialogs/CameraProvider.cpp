@@ -1,0 +1,3 @@
+#include "dialogs/CameraProvider.h"
+
+CameraProvider::~CameraProvider() = default;

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "PreparedPhotoCamera.h"
+
+#include "support/SandboxDevice.h"
+
+#include "dialogs/QtDialogHost.h"
+#include "workflows/CommandIds.h"
+
+#include <QPointer>
+#include <QTimer>
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
+
+class CChildView;
+class CWinBlogStorage;
+class CWinBlogUser;
+class DeviceScreen;
+class MainViewController;
+
+// The desktop program's screen over the real dialogs on a sandboxed device
+// with an account and one blog, "trips" (one published entry), whose
+// camera gives back prepared photos.
+class ProgramScreenTest : public testing::Test {
+protected:
+    ProgramScreenTest();
+    ~ProgramScreenTest() override;
+
+    void SetUp() override;
+    void TearDown() override;
+
+    // Starts the program on a 240 x 320 screen at 96 dpi, in "trips".
+    void StartInTrips();
+    CChildView& View();
+    MainViewController& Controller();
+    // Runs a command as its menu item does.
+    void RunCommand(CommandId id);
+    // The blog as its file holds it now.
+    std::unique_ptr<CWinBlogStorage> Saved() const;
+    // Photo files in the personal folder; each call makes its file later
+    // than the one before.
+    std::string MakePhoto(const std::string& name, std::uint32_t seed = 1);
+
+    SandboxDevice device;
+    QtDialogHost host;
+    std::shared_ptr<PreparedPhotoCamera::Photos> camera { std::make_shared<PreparedPhotoCamera::Photos>() };
+
+private:
+    std::unique_ptr<CWinBlogUser> m_user;
+    std::unique_ptr<DeviceScreen> m_screen;
+};
+
+// While it lives, each modal window that comes up (a new one each time) is
+// handed to `answer`, which closes it, at once or through what it starts.
+class ModalAnswerer {
+public:
+    explicit ModalAnswerer(std::function<void(QWidget&)> answer);
+    ~ModalAnswerer();
+
+    int Answered() const { return m_answered; }
+
+private:
+    void Poll();
+
+    std::function<void(QWidget&)> m_answer;
+    QTimer m_timer;
+    QPointer<QWidget> m_last;
+    int m_answered { 0 };
+};
+
+// Runs the event loop until `done` holds or the time is up; false then.
+bool WaitFor(const std::function<bool()>& done, int milliseconds = 5000);
