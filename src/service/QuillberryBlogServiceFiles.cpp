@@ -20,12 +20,9 @@ ServiceReply QuillberryBlogService::GetServiceFile(std::string_view path, Progre
 {
     m_progressCallback = callback;
     m_progressContext = context;
-    HostAndPort address = SplitHostAndPort(ServiceHost());
     HttpRequest request;
     request.method = "GET";
-    request.host = address.name;
-    request.port = address.port;
-    request.path = path;
+    AimRequest(request, ServiceAddress(path));
     request.progressCallback = callback;
     request.progressContext = context;
     if (!request.AddHeader(m_http.MakeUserAgentHeader()))
