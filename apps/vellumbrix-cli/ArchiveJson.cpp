@@ -84,7 +84,7 @@ nlohmann::ordered_json AlbumJson(const BlogAlbum& album)
     };
 }
 
-static nlohmann::ordered_json CommentJson(const BlogComment& comment)
+nlohmann::ordered_json CommentJson(const BlogComment& comment)
 {
     return {
         { "entry_id", comment.GetEntryId() },

@@ -11,3 +11,4 @@ nlohmann::ordered_json UserJson(const CWinBlogUser& user);
 // The objects of one record, as the lists of StoreJson hold them.
 nlohmann::ordered_json EntryJson(const BlogEntry& entry);
 nlohmann::ordered_json AlbumJson(const BlogAlbum& album);
+nlohmann::ordered_json CommentJson(const BlogComment& comment);

@@ -3,6 +3,10 @@
 #include "ArchiveJson.h"
 #include "CliCommand.h"
 
+#include "platform/CodePage.h"
+#include "platform/Path.h"
+#include "workflows/SizeChoices.h"
+
 #include <charconv>
 #include <iostream>
 
@@ -78,4 +82,54 @@ std::optional<std::uint32_t> ParseNumber(std::string_view text, std::uint32_t ma
     if (text.empty() || error != std::errc() || end != text.data() + text.size() || value > maximum)
         return std::nullopt;
     return static_cast<std::uint32_t>(value);
+}
+
+std::optional<std::uint16_t> ParsePhotoSize(std::string_view text, std::uint16_t minimum)
+{
+    for (const SizeChoice& choice : DownloadSizeChoices()) {
+        if (choice.value < minimum)
+            continue;
+        if (EqualsIgnoringCase(text, LoadString(choice.text)) || text == std::to_string(choice.value))
+            return choice.value;
+    }
+    return std::nullopt;
+}
+
+std::string PhotoSizeNames(std::uint16_t minimum)
+{
+    std::string names;
+    for (const SizeChoice& choice : DownloadSizeChoices()) {
+        if (choice.value < minimum)
+            continue;
+        names += (names.empty() ? "" : ", ") + std::string(LoadString(choice.text));
+    }
+    return names;
+}
+
+static nlohmann::ordered_json TextList(const std::vector<std::u16string>& texts)
+{
+    auto list = nlohmann::ordered_json::array();
+    for (auto& text : texts)
+        list.push_back(Utf16ToUtf8(text));
+    return list;
+}
+
+nlohmann::ordered_json AccountJson(const CWinBlogUser& user)
+{
+    return {
+        { "user_id", user.GetUserId() },
+        { "email", user.GetEmail() },
+        { "account_type", user.GetProAccount() ? "pro" : "free" },
+        { "photo_quota", user.GetPhotoQuota() },
+        { "blogs", TextList(user.GetBlogUrlNames()) },
+        { "remote_blogs", TextList(user.GetRemoteBlogNames()) },
+    };
+}
+
+int AddDeviceBlog(CWinBlogUser& user, std::unique_ptr<CWinBlogStorage> store)
+{
+    if (store->Save())
+        return ExitFailure;
+    user.GetBlogList().Insert(std::move(store));
+    return ExitSuccess;
 }

@@ -35,6 +35,11 @@ std::unique_ptr<CWinBlogUser> LoadDeviceUser(std::string_view command);
 // case). Reports a failure on stderr and sets `status` when there is none.
 std::optional<DeviceBlogs> OpenDeviceBlog(std::string_view command, std::string_view urlName, BlogUse use, int& status);
 
+// A new blog joins the user's list, as the add-blog step of the main view
+// does: its store saved, then put in the list. A store that cannot be
+// saved has said so (message 6002) and is not added (ExitFailure).
+int AddDeviceBlog(CWinBlogUser& user, std::unique_ptr<CWinBlogStorage> store);
+
 // Saves the store; a failure is reported (the old file is unchanged).
 int SaveStore(CWinBlogStorage& store);
 
@@ -49,3 +54,14 @@ void PrintJson(const nlohmann::ordered_json& json);
 
 // A whole unsigned number within [0, maximum], or none.
 std::optional<std::uint32_t> ParseNumber(std::string_view text, std::uint32_t maximum);
+
+// A photo size code from `minimum` to 7, given as its number or its name
+// in the download size list ("thumbnails", "480x360", "full size"; case
+// ignored); none for anything else.
+std::optional<std::uint16_t> ParsePhotoSize(std::string_view text, std::uint16_t minimum);
+// The names of those sizes, for a usage message.
+std::string PhotoSizeNames(std::uint16_t minimum);
+
+// The account as the user record holds it: user id, e-mail, account type,
+// photo quota, the URL names of the account's blogs and its remote blogs.
+nlohmann::ordered_json AccountJson(const CWinBlogUser& user);

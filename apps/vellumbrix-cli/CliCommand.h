@@ -9,8 +9,9 @@
 // Exit statuses of the command-line program.
 enum ExitStatus {
     ExitSuccess = 0,
-    ExitFailure = 1, // the command ran and failed (message on stderr)
-    ExitUsage = 2,   // the command line was wrong
+    ExitFailure = 1,   // the command ran and failed (message on stderr)
+    ExitUsage = 2,     // the command line was wrong
+    ExitCancelled = 3, // the user cancelled (Ctrl-C) a network command
 };
 
 // How a command uses the device (its folders and preferences). Commands

@@ -4,8 +4,15 @@
 
 static volatile std::sig_atomic_t g_interrupted = 0;
 
-static void OnInterrupt(int)
+static void OnInterrupt(int signal)
 {
+    if (g_interrupted) {
+        // Asked twice: the user wants out now. Every file the program
+        // writes is replaced whole or not at all, so nothing is half done.
+        std::signal(signal, SIG_DFL);
+        std::raise(signal);
+        return;
+    }
     g_interrupted = 1;
 }
 
@@ -21,6 +28,7 @@ TerminalProgressWindow::TerminalProgressWindow(int lines)
 
 TerminalProgressWindow::~TerminalProgressWindow()
 {
+    Flush();
     sigaction(SIGINT, &m_previousHandler, nullptr);
 }
 
@@ -29,8 +37,7 @@ void TerminalProgressWindow::SetLine(int index, std::string_view text)
     if (index < 0 || static_cast<size_t>(index) >= m_lines.size() || m_lines[static_cast<size_t>(index)] == text)
         return;
     m_lines[static_cast<size_t>(index)] = std::string(text);
-    if (!text.empty())
-        std::cerr << text << "\n";
+    m_changed = true;
 }
 
 void TerminalProgressWindow::ClearStatus()
@@ -41,5 +48,28 @@ void TerminalProgressWindow::ClearStatus()
 
 bool TerminalProgressWindow::IsCancelled()
 {
+    Flush();
     return g_interrupted != 0;
+}
+
+void TerminalProgressWindow::Flush()
+{
+    if (!m_changed)
+        return;
+    m_changed = false;
+    // A step without a text (an error report) shows nothing new.
+    if (m_lines.size() > 1 && m_lines[1].empty())
+        return;
+    std::string line;
+    if (!m_lines[0].empty())
+        line = "[" + m_lines[0] + "] ";
+    for (size_t i = 1; i < m_lines.size(); ++i) {
+        if (m_lines[i].empty())
+            continue;
+        if (i > 1)
+            line += " - ";
+        line += m_lines[i];
+    }
+    if (!line.empty())
+        std::cerr << line << "\n";
 }

@@ -85,6 +85,11 @@ static std::optional<std::string> ReadHiddenLine()
 
 std::optional<std::string> TerminalUserInteraction::AskViewPassword(std::string_view blogName)
 {
+    if (m_viewPassword && !m_viewPassword->empty()) {
+        std::string given = std::move(*m_viewPassword);
+        m_viewPassword.reset();
+        return given;
+    }
     if (!IsInteractive()) {
         std::cerr << "The blog " << blogName << " needs its view password; there is no terminal to ask it on.\n";
         return std::nullopt;

@@ -26,10 +26,14 @@ public:
     // (said on stderr) and the sheet counts as closed with OK.
     bool ShowBlogPreferences(CWinBlogStorage& store, BlogPreferencesPages pages) override;
     // Asked on the terminal without echo; without a terminal there is no
-    // one to ask, which counts as Cancel.
+    // one to ask, which counts as Cancel. A password given on the command
+    // line answers the first time; a wrong one is asked for again only on
+    // a terminal.
     std::optional<std::string> AskViewPassword(std::string_view blogName) override;
+    void SetViewPassword(std::optional<std::string> password) { m_viewPassword = std::move(password); }
     std::unique_ptr<ProgressWindow> OpenProgressWindow(int lines, bool showNow) override;
 
 private:
     std::optional<bool> m_presetAnswer;
+    std::optional<std::string> m_viewPassword;
 };

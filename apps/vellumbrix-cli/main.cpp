@@ -14,9 +14,14 @@
 
 static void PrintHelp(std::ostream& out)
 {
-    out << "usage: vellumbrix-cli [--home FOLDER] [--yes | --no] COMMAND [ARGUMENTS]\n\n"
-           "--home FOLDER  work on the sandboxed device in FOLDER (as VELLUMBRIX_HOME)\n"
-           "--yes, --no    answer every question the command asks\n\n"
+    out << "usage: vellumbrix-cli [--home FOLDER] [--yes | --no] [--view-password P] COMMAND [ARGUMENTS]\n\n"
+           "--home FOLDER         work on the sandboxed device in FOLDER (as VELLUMBRIX_HOME)\n"
+           "--yes, --no           answer every question the command asks\n"
+           "--view-password P     the view password of a password-protected blog (asked on\n"
+           "                      the terminal when wanted and not given)\n\n"
+           "Network commands print their progress on stderr; Ctrl-C cancels the request\n"
+           "running. Exit status: 0 done, 1 failed (said why on stderr), 2 wrong command\n"
+           "line, 3 cancelled.\n\n"
            "commands:\n";
     for (auto& command : AllCommands())
         out << "  " << command.name << " " << command.usage << "\n      " << command.summary << "\n";
@@ -61,9 +66,9 @@ int main(int argc, char** argv)
     size_t commandIndex = 0;
     while (commandIndex < raw.size()) {
         const std::string& word = raw[commandIndex];
-        if (word == "--home")
+        if (word == "--home" || word == "--view-password")
             commandIndex += 2;
-        else if (word.rfind("--home=", 0) == 0 || word == "--yes" || word == "--no")
+        else if (word.rfind("--home=", 0) == 0 || word.rfind("--view-password=", 0) == 0 || word == "--yes" || word == "--no")
             ++commandIndex;
         else
             break;
@@ -84,6 +89,7 @@ int main(int argc, char** argv)
     raw.erase(raw.begin() + static_cast<long>(commandIndex));
     CliArguments arguments(std::move(raw));
     auto home = arguments.TakeOption("--home");
+    auto viewPassword = arguments.TakeOption("--view-password");
     bool yes = arguments.TakeFlag("--yes");
     bool no = arguments.TakeFlag("--no");
     if (!arguments.Error().empty())
@@ -104,6 +110,7 @@ int main(int argc, char** argv)
     if (yes || no)
         presetAnswer = yes;
     TerminalUserInteraction interaction(presetAnswer);
+    interaction.SetViewPassword(viewPassword);
     UserInteraction::Use(&interaction);
     BlogPrompts::Use(&interaction);
 

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <csetjmp>
 #include <cstdio>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -16,10 +17,11 @@ namespace {
 
 constexpr size_t OutputBufferSize = 16384;
 
-// The compressor's destination: the temporary file of an atomic save.
+// The compressor's destination: the temporary file of an atomic save, or
+// memory.
 struct FileDestination {
     jpeg_destination_mgr manager;
-    AtomicFile* file;
+    std::function<ErrorCode(const void*, size_t)> write;
     JOCTET buffer[OutputBufferSize];
     ErrorCode error;
 };
@@ -40,7 +42,7 @@ void InitDestination(j_compress_ptr compressor)
 void WriteOut(FileDestination* destination, size_t size)
 {
     if (destination->error == Error::Success && size > 0)
-        destination->error = destination->file->Write(destination->buffer, size);
+        destination->error = destination->write(destination->buffer, size);
 }
 
 boolean EmptyOutputBuffer(j_compress_ptr compressor)
@@ -102,6 +104,20 @@ bool Compress(const Dib& bitmap, int quality, FileDestination& destination, uint
 
 }
 
+// Compresses the bitmap into whatever `write` takes.
+static ErrorCode EncodeDib(const Dib& bitmap, int quality, std::function<ErrorCode(const void*, size_t)> write)
+{
+    if (bitmap.IsNull() || bitmap.Width() <= 0 || bitmap.Height() <= 0)
+        return Error::InvalidParameter;
+    auto destination = std::make_unique<FileDestination>();
+    destination->write = std::move(write);
+    destination->error = Error::Success;
+    std::vector<uint8_t> row(static_cast<size_t>(bitmap.Width()) * 3);
+    if (!Compress(bitmap, quality, *destination, row.data()))
+        return destination->error ? destination->error : Error::GeneralFailure;
+    return destination->error;
+}
+
 ErrorCode SaveDibAsJpeg(const Dib& bitmap, const std::string& path, int quality)
 {
     if (bitmap.IsNull() || bitmap.Width() <= 0 || bitmap.Height() <= 0)
@@ -109,13 +125,20 @@ ErrorCode SaveDibAsJpeg(const Dib& bitmap, const std::string& path, int quality)
     auto file = AtomicFile::Begin(path);
     if (file.IsError())
         return file.GetError();
-    auto destination = std::make_unique<FileDestination>();
-    destination->file = &*file;
-    destination->error = Error::Success;
-    std::vector<uint8_t> row(static_cast<size_t>(bitmap.Width()) * 3);
-    if (!Compress(bitmap, quality, *destination, row.data()))
-        return destination->error ? destination->error : Error::GeneralFailure;
-    if (destination->error)
-        return destination->error;
+    if (ErrorCode error = EncodeDib(bitmap, quality, [&](const void* data, size_t size) { return file->Write(data, size); }))
+        return error;
     return file->Commit();
+}
+
+ErrorOr<std::vector<std::uint8_t>> EncodeDibAsJpeg(const Dib& bitmap, int quality)
+{
+    std::vector<std::uint8_t> bytes;
+    ErrorCode error = EncodeDib(bitmap, quality, [&](const void* data, size_t size) {
+        auto* first = static_cast<const std::uint8_t*>(data);
+        bytes.insert(bytes.end(), first, first + size);
+        return Error::Success;
+    });
+    if (error)
+        return ErrorOr<std::vector<std::uint8_t>>::FromError(error);
+    return bytes;
 }

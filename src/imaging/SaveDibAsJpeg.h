@@ -1,8 +1,11 @@
 #pragma once
 
 #include "platform/ErrorCode.h"
+#include "platform/ErrorOr.h"
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 class Dib;
 
@@ -11,3 +14,6 @@ class Dib;
 // written; on any failure no file (and no part of one) is left and the
 // code says why.
 ErrorCode SaveDibAsJpeg(const Dib& bitmap, const std::string& path, int quality);
+
+// The same JPEG file's bytes, made in memory.
+ErrorOr<std::vector<std::uint8_t>> EncodeDibAsJpeg(const Dib& bitmap, int quality);

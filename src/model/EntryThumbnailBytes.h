@@ -10,8 +10,7 @@ class File;
 
 // The thumbnail an entry keeps, as the bytes of a complete JPEG file: the
 // picture fitted into 96 x 96 (filling and cropping) by the imaging layer
-// and saved at quality 80 through a temporary file of the device's
-// temporary folder, which is deleted again. Fails when the picture cannot
-// be decoded or the file cannot be written.
+// and encoded at quality 80, in memory (a temporary file would only be read
+// back and deleted). Fails when the picture cannot be decoded.
 ErrorOr<std::vector<std::uint8_t>> MakeEntryThumbnailBytes(File& photo);
 ErrorOr<std::vector<std::uint8_t>> MakeEntryThumbnailBytes(const std::uint8_t* data, size_t size);

@@ -9,6 +9,7 @@
 #include "transport/ServiceHost.h"
 #include "transport/StreamFactories.h"
 
+#include <algorithm>
 #include <new>
 
 QuillberryBlogService::QuillberryBlogService(Http& http)
@@ -162,6 +163,16 @@ ServiceReply QuillberryBlogService::JudgeServerError(const ActionRules& rules, E
 {
     if (!rules.reportServerError)
         return ServiceReply::Failure(code, true);
+    if (std::find(rules.finalRefusals.begin(), rules.finalRefusals.end(), code) != rules.finalRefusals.end()) {
+        if (rules.quietFinalRefusals)
+            return ServiceReply::Failure(code, true);
+        ReportServerError(code);
+        // The web holds another version of the record: the next changes
+        // request brings all of the blog again.
+        m_sentTimestamp = 0;
+        m_receivedTimestamp = 0;
+        return ServiceReply::Failure(code, true);
+    }
     ReportServerError(code);
     if (rules.editCode && (code == *rules.editCode || code == rules.serverEditCode)) {
         // The change stays on the device; the whole blog comes down again
@@ -172,4 +183,12 @@ ServiceReply QuillberryBlogService::JudgeServerError(const ActionRules& rules, E
         return ServiceReply::Failure(*rules.editCode, true);
     }
     return ServiceReply::Failure(Error::AlreadyReported, true);
+}
+
+ErrorCode QuillberryBlogService::SaveStore()
+{
+    if (!m_store)
+        return Error::InvalidParameter;
+    // A failed save shows message 6002 itself.
+    return m_store->Save() == Error::Success ? Error::Success : Error::AlreadyReported;
 }

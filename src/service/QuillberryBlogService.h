@@ -15,6 +15,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <vector>
 
 class CWinBlogChannels;
 
@@ -32,9 +33,13 @@ class CWinBlogChannels;
 // change a category, an entry or a comment answers the edit code (8012,
 // 8011, 8019) and resets both timestamps, so that the next changes request
 // asks for the whole blog; a permission the store already knows is missing
-// is refused the same way without sending anything. On success the reply
-// holds the response, whose body the caller reads with the matching Apply
-// or Read operation.
+// is refused the same way without sending anything. A refusal that no
+// retry could change (the record is gone from the web, or its new name is
+// another's) comes back as the server's code, so that the sync can settle
+// the record instead of failing on it at every sync: shown and with both
+// timestamps reset for a change, unshown for a deletion, which has then
+// nothing left to do. On success the reply holds the response, whose body
+// the caller reads with the matching Apply or Read operation.
 class QuillberryBlogService final : public RemoteBlogService {
 public:
     // Changes asked for by a time older than this ask for everything.
@@ -70,6 +75,32 @@ public:
     void SetPhotoSizes(std::uint16_t uploadSizeCode, std::uint16_t downloadSizeCode) override;
     void SetTimestamp(ProgramTime timestamp) override;
     ProgramTime GetTimestamp() const override { return m_receivedTimestamp; }
+    // "GU" and, when the user record finds its list needs repair, "EU";
+    // the user record is saved once the account came (a failed save has
+    // shown message 6002 and answers 10201).
+    ErrorCode GetUserInfo(CWinBlogUser& user, ProgressCallback callback, void* context) override;
+    // The blog's exchange in its order: the daily message check; the
+    // deletions ("DC", "DP", "DCO"); unless the blog downloads nothing, the
+    // changes ("GC") with the trim to the entry limit and the photo
+    // downloads; the blog's settings ("EB"); the categories ("AC", "EC");
+    // the pending entries ("AP", "EP"; one whose photo is missing is passed
+    // over and told of once at the end); then, when nothing failed, the
+    // comments ("AO", "EO"). The store is saved after every request the
+    // service accepted, with the download stamp of what it holds, so that
+    // a cancel or a killed program never sends accepted work again.
+    ErrorCode SyncChanges(ProgressCallback callback, void* context) override;
+    // Step 3. A refused permission (8011) or an entry gone from the web
+    // (8009) leaves the change on the device, no longer pending, with the
+    // blog's download stamp reset so that the next changes request brings
+    // the web's version; an entry whose category is gone from the web goes
+    // to Unfiled and is sent again. Saves the store after each.
+    ErrorCode StoreEntry(BlogEntry& entry, ProgressCallback callback, void* context, bool groupBlog) override;
+    // Step 11; as StoreEntry (8019, 8018). A comment on an entry gone from
+    // the web can never be posted: it is dropped.
+    ErrorCode StoreComment(BlogComment& comment, ProgressCallback callback, void* context) override;
+    // The same within a series: the `done`-th of `total` records sent.
+    ErrorCode StoreEntry(BlogEntry& entry, ProgressCallback callback, void* context, bool groupBlog, std::uint16_t done, std::uint16_t total);
+    ErrorCode StoreComment(BlogComment& comment, ProgressCallback callback, void* context, std::uint16_t done, std::uint16_t total);
     // Step 14; nothing is sent for an account the service has not yet
     // given an id (8001, shown as a server error).
     ErrorCode SendPhotoEmail(std::uint32_t categoryId, std::uint32_t entryId, std::string_view recipients, std::string_view message,
@@ -77,6 +108,47 @@ public:
     // Step 15; as SendPhotoEmail.
     ErrorCode PostToRemoteBlog(std::uint32_t categoryId, std::uint32_t entryId, std::string_view remoteBlog, std::string_view title,
         std::string_view caption, ProgressCallback callback, void* context) override;
+    // Step 5: opens the HTTP client (message 8500 when it cannot), fetches
+    // the picture (see FetchEntryPhoto), saves the store and closes the
+    // client.
+    ErrorCode DownloadEntryPhoto(BlogEntry& entry, std::uint16_t sizeCode, ProgressCallback callback, void* context) override;
+    // The message file "/Downloads/messages/ppc/Vellumbrix.txt" (step 8
+    // when forced): at most once a day unless forced, see MessageCheck.h
+    // for the bookkeeping and MessageFile.h for what is read. A file that
+    // cannot be fetched is looked for again at the next start.
+    bool CheckVersion(bool forced, bool& newVersion, ProgressCallback callback, void* context) override;
+    // With the client's User-Agent line; a failure is reported to the
+    // progress callback of the operation running (step 16).
+    ErrorCode HttpGet(const WebAddress& where, std::unique_ptr<HttpResponse>& response) override;
+
+    // The changes request of the sync with what follows it: a viewer
+    // password asked for (and the request repeated) when the blog is
+    // protected, 10201 without a message when the user declines; the
+    // server's invalid-timestamp error (8004) resets the download stamp;
+    // then the trim to the entry limit (the downloaded photos of the
+    // entries trimmed go too), the store saved with the new stamp, and the
+    // photo downloads.
+    ErrorCode GetChanges(ProgressCallback callback, void* context);
+    // Every entry with an id whose picture is smaller than wanted (the
+    // blog's download size code, or the size a photo state of 8 to 13 asks
+    // for) is fetched, one report of step 5 each with its place in the
+    // series. A picture that is not a JPEG, and one the service answers
+    // with a client error (4xx: the picture is not there), is passed over;
+    // any other failure ends the downloads with its code. The store is
+    // saved every few pictures and at the end.
+    ErrorCode DownloadPhotos(ProgressCallback callback, void* context);
+    // Fetches one entry's picture at a size code and keeps it: a thumbnail
+    // (code 1) only as the entry's thumbnail; a photo as a file of the
+    // blog's photo folder, named after the last part of the full-size
+    // address (made safe, and numbered when another entry's photo has that
+    // name), written completely or not at all, then attached with the code
+    // as photo state. The photo it replaces goes when it was a download; a
+    // photo of the user's own stays. The pending mark stays as it was. An
+    // address that is missing or not "http://" counts as done; a picture
+    // that is not a JPEG is 10200 and changes nothing. The store is not
+    // saved.
+    ErrorCode FetchEntryPhoto(BlogEntry& entry, std::uint16_t sizeCode);
+
     // Step 10; a GET of the channels file from the service host.
     ErrorCode GetChannels(std::string& text, std::uint32_t size, ProgressCallback callback, void* context) override;
 
@@ -146,6 +218,16 @@ public:
     // message of the code, or the server's own text when the code has
     // none, with a full stop.
     void ReportServerError(ErrorCode code);
+    // Saves the store worked on; a failed save has shown message 6002 and
+    // answers 10201.
+    [[nodiscard]] ErrorCode SaveStore();
+    // The progress callback of the operation running, which the requests
+    // it sends report to and poll.
+    void SetProgress(ProgressCallback callback, void* context)
+    {
+        m_progressCallback = callback;
+        m_progressContext = context;
+    }
 
 private:
     // How one action is sent and judged.
@@ -161,6 +243,9 @@ private:
         ErrorCode serverEditCode { 0 };
         // True when the store knows that the user may not do it.
         std::function<bool(const CWinBlogStorage&)> mayNotEdit;
+        // Server codes no retry can change; quietly for a deletion.
+        std::vector<ErrorCode> finalRefusals;
+        bool quietFinalRefusals { false };
     };
     using Builder = std::function<ErrorCode(const RequestContext&, Stream&)>;
 
@@ -169,11 +254,23 @@ private:
     ServiceReply JudgeServerError(const ActionRules& rules, ErrorCode code);
     // A plain GET of a file of the service host: no SOAP, no error check.
     ServiceReply GetServiceFile(std::string_view path, ProgressCallback callback, void* context);
+    // A GET of an address (over HTTPS for an "https://" one) with the
+    // client's User-Agent line; false when memory ran out.
+    [[nodiscard]] bool PrepareGet(HttpRequest& request, const WebAddress& where, ProgressCallback callback, void* context);
     // Judges the message element of a creation's reply: 0 without one,
     // `takenCode` for the server's text of that code (the body then stands
     // after it), -10300 for any other text, which is shown.
     ErrorCode JudgeCreationReply(Stream& body, ErrorCode takenCode);
     const std::string& FormatUrl(std::string text);
+    // A server error answering the changes request: shown; 10201.
+    ErrorCode RefuseChanges(ErrorCode code);
+    // The picture of an entry, fetched, kept as a photo file or as the
+    // thumbnail.
+    ErrorCode KeepPhoto(BlogEntry& entry, Stream& picture, std::uint16_t sizeCode);
+    ErrorCode KeepThumbnail(BlogEntry& entry, Stream& picture);
+    // A name for the entry's photo in the folder that no other entry's
+    // photo has.
+    std::string FreePhotoFileName(const BlogEntry& entry, const std::string& folder) const;
 
     Http& m_http;
     CWinBlogStorage* m_store { nullptr };

@@ -21,13 +21,18 @@ ServiceReply QuillberryBlogService::GetServiceFile(std::string_view path, Progre
     m_progressCallback = callback;
     m_progressContext = context;
     HttpRequest request;
-    request.method = "GET";
-    AimRequest(request, ServiceAddress(path));
-    request.progressCallback = callback;
-    request.progressContext = context;
-    if (!request.AddHeader(m_http.MakeUserAgentHeader()))
+    if (!PrepareGet(request, ServiceAddress(path), callback, context))
         return ServiceReply::Failure(Error::NotEnoughMemory);
     return SendAndCheck(request, false);
+}
+
+bool QuillberryBlogService::PrepareGet(HttpRequest& request, const WebAddress& where, ProgressCallback callback, void* context)
+{
+    request.method = "GET";
+    AimRequest(request, where);
+    request.progressCallback = callback;
+    request.progressContext = context;
+    return request.AddHeader(m_http.MakeUserAgentHeader());
 }
 
 ErrorCode QuillberryBlogService::GetChannels(std::string& text, std::uint32_t size, ProgressCallback callback, void* context)

@@ -53,6 +53,7 @@ ServiceReply QuillberryBlogService::SendCategory(const BlogAlbum& category, Prog
     rules.editCode = ServerError::NoPermissionToEditCategory;
     rules.serverEditCode = ServerError::NoPermissionToAddCategory;
     rules.mayNotEdit = MayNotEditBlog;
+    rules.finalRefusals = { ServerError::CategoryAlreadyUsed, ServerError::CategoryMissing };
     return Send(
         rules, [&](const RequestContext& request, Stream& body) { return BuildStoreCategory(request, body, category); }, callback, context);
 }
@@ -63,6 +64,8 @@ ServiceReply QuillberryBlogService::SendCategoryDeletion(const BlogAlbum& catego
     rules.editCode = ServerError::NoPermissionToEditCategory;
     rules.serverEditCode = ServerError::NoPermissionToDeleteCategory;
     rules.mayNotEdit = MayNotEditBlog;
+    rules.finalRefusals = { ServerError::CategoryMissing };
+    rules.quietFinalRefusals = true;
     return Send(
         rules, [&](const RequestContext& request, Stream& body) { return BuildDeleteCategory(request, body, category); }, callback, context);
 }
@@ -74,6 +77,7 @@ ServiceReply QuillberryBlogService::SendEntry(const BlogEntry& entry, ProgressCa
     rules.editCode = ServerError::NoPermissionToEditPicture;
     rules.serverEditCode = ServerError::NoPermissionToAddPicture;
     rules.mayNotEdit = [&](const CWinBlogStorage& store) { return store.IsReadOnly(&entry); };
+    rules.finalRefusals = { ServerError::PictureMissing, ServerError::CategoryMissing, ServerError::SomeCategoryMissing };
     std::uint16_t uploadSizeCode = m_uploadSizeCode;
     return Send(
         rules, [&](const RequestContext& request, Stream& body) { return BuildStoreEntry(request, body, entry, uploadSizeCode); }, callback,
@@ -86,6 +90,8 @@ ServiceReply QuillberryBlogService::SendEntryDeletion(const BlogEntry& entry, Pr
     rules.editCode = ServerError::NoPermissionToEditPicture;
     rules.serverEditCode = ServerError::NoPermissionToDeletePicture;
     rules.mayNotEdit = [&](const CWinBlogStorage& store) { return store.IsReadOnly(&entry); };
+    rules.finalRefusals = { ServerError::PictureMissing };
+    rules.quietFinalRefusals = true;
     return Send(
         rules, [&](const RequestContext& request, Stream& body) { return BuildDeleteEntry(request, body, entry); }, callback, context);
 }
@@ -97,6 +103,7 @@ ServiceReply QuillberryBlogService::SendComment(const BlogComment& comment, Prog
     rules.editCode = ServerError::NoPermissionToEditComment;
     rules.serverEditCode = ServerError::NoPermissionToPostComment;
     rules.mayNotEdit = [&](const CWinBlogStorage& store) { return store.IsCommentReadOnly(&comment); };
+    rules.finalRefusals = { ServerError::EntryMissing, ServerError::CommentMissing };
     return Send(
         rules, [&](const RequestContext& request, Stream& body) { return BuildStoreComment(request, body, comment); }, callback, context);
 }
@@ -107,6 +114,8 @@ ServiceReply QuillberryBlogService::SendCommentDeletion(const BlogComment& comme
     rules.editCode = ServerError::NoPermissionToEditComment;
     rules.serverEditCode = ServerError::NoPermissionToDeleteComment;
     rules.mayNotEdit = MayNotEditBlog;
+    rules.finalRefusals = { ServerError::CommentMissing };
+    rules.quietFinalRefusals = true;
     return Send(
         rules, [&](const RequestContext& request, Stream& body) { return BuildDeleteComment(request, body, comment); }, callback, context);
 }

@@ -125,27 +125,6 @@ void MainViewController::OnCamera(CommandId, const Target& target)
     }
 }
 
-// Photo e-mails and remote posts need what they point to on the web: the
-// entry, or the category the blog is filtered by ("All" and "Unfiled"
-// always pass).
-static bool IsOnTheWebForSending(const CWinBlogStorage& blog, const BlogEntry* entry)
-{
-    if (entry)
-        return entry->GetServerId() != 0;
-    std::uint32_t filter = blog.GetCategoryFilter();
-    if (filter == BlogIds::Unfiled || filter >= BlogIds::AllCategoriesLow)
-        return true;
-    const BlogAlbum* category = blog.FindCategoryById(filter);
-    return !category || category->HasServiceId();
-}
-
-static SendSubject SubjectOf(const CWinBlogStorage& blog, const BlogEntry* entry)
-{
-    if (entry)
-        return { entry->GetCategoryId(), entry->GetServerId() };
-    return { blog.GetCategoryFilter(), 0 };
-}
-
 void MainViewController::OnSendEMail(CommandId, const Target& target)
 {
     if (!target.blog)
@@ -154,7 +133,7 @@ void MainViewController::OnSendEMail(CommandId, const Target& target)
         ShowStringMessage(kSyncBeforeSending, MessageIcon::Warning);
         return;
     }
-    PhotoEmailWorkflow workflow(m_user, *target.blog, SubjectOf(*target.blog, target.entry));
+    PhotoEmailWorkflow workflow(m_user, *target.blog, SendSubjectOf(*target.blog, target.entry));
     (void)m_dialogs.RunPhotoEmail(workflow); // it sends, or not, by itself
 }
 
@@ -179,7 +158,7 @@ void MainViewController::OnPostRemoteEntry(CommandId, const Target& target)
         const BlogAlbum* category = target.blog->FindCategoryById(target.blog->GetCategoryFilter());
         title = category ? category->GetName() : target.blog->GetBlogInfo().GetDisplayName();
     }
-    PostRemoteEntryWorkflow workflow(m_user, *target.blog, SubjectOf(*target.blog, target.entry), std::move(title), std::move(text));
+    PostRemoteEntryWorkflow workflow(m_user, *target.blog, SendSubjectOf(*target.blog, target.entry), std::move(title), std::move(text));
     (void)m_dialogs.RunPostRemoteEntry(workflow); // it posts, or not, by itself
 }
 

@@ -2,6 +2,9 @@
 
 #include <cstdint>
 
+class BlogEntry;
+class CWinBlogStorage;
+
 // What a photo e-mail or a remote post is about: an entry (its category and
 // server id) or a blog as filtered by its category (entry id 0).
 struct SendSubject {
@@ -10,3 +13,11 @@ struct SendSubject {
 
     bool IsBlog() const { return entryId == 0; }
 };
+
+// The entry, or without one the blog with its current category filter.
+SendSubject SendSubjectOf(const CWinBlogStorage& blog, const BlogEntry* entry);
+
+// Photo e-mails and remote posts need what they point to on the web: the
+// entry, or the category the blog is filtered by ("All" and "Unfiled"
+// always pass). Message 215 asks for a sync otherwise.
+bool IsOnTheWebForSending(const CWinBlogStorage& blog, const BlogEntry* entry);

@@ -18,6 +18,11 @@ static constexpr auto kTimeLimit = std::chrono::seconds(60);
 
 CliResult RunCli(const std::vector<std::string>& arguments, const std::string& input)
 {
+    return RunCli(arguments, input, CliControl {});
+}
+
+CliResult RunCli(const std::vector<std::string>& arguments, const std::string& input, const CliControl& control)
+{
     TemporaryFolder folder;
     std::string inPath = folder.File("in"), outPath = folder.File("out"), errPath = folder.File("err");
     WriteTextFile(inPath, input);
@@ -38,10 +43,17 @@ CliResult RunCli(const std::vector<std::string>& arguments, const std::string& i
     CliResult result;
     pid_t pid = 0;
     if (posix_spawn(&pid, VBX_CLI_PATH, &actions, nullptr, argv.data(), environ) == 0) {
+        if (control.started)
+            control.started(pid);
+        bool interrupted = false;
         int status = 0;
         rusage usage {};
         auto deadline = std::chrono::steady_clock::now() + kTimeLimit;
         while (::wait4(pid, &status, WNOHANG, &usage) == 0) {
+            if (!interrupted && control.interruptWhen && control.interruptWhen()) {
+                ::kill(pid, SIGINT);
+                interrupted = true;
+            }
             if (std::chrono::steady_clock::now() > deadline) {
                 ::kill(pid, SIGKILL);
                 ::wait4(pid, &status, 0, &usage);

@@ -81,7 +81,7 @@ TEST_F(EditPermission, TheServersRefusalIsTheActionsEditCodeAndResetsBothTimesta
 TEST_F(EditPermission, OtherServerErrorsAnswer10201AndKeepTheTimestamps)
 {
     ProgramTime sent = service.GetSentTimestamp();
-    Answer(ErrorReply("EP", "Error: This picture is deleted or doesn't exist"));
+    Answer(ErrorReply("EP", "Error: Your Picture limit is over"));
     EXPECT_EQ(service.SendEntry(*entry, nullptr, nullptr).Code(), 10201u);
     EXPECT_EQ(service.GetSentTimestamp(), sent);
     Answer(ErrorReply("EP", "Error: You have not permission to add a category"));
