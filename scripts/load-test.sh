@@ -227,10 +227,13 @@ percentile() {
 # --- The checks.
 # The hashes of files, one "HASH" line each, in the order given.
 hashes() { tr '\n' '\0' | xargs -0 -r sha1sum | cut -d' ' -f1; }
+# Photo addresses without scheme and host: each server process gives its
+# own host in the addresses it hands out.
+paths_only() { sed 's|^https\?://[^/]*||'; }
 
 # Every entry of a device's own blog on the service, not pending, each
 # photo the service keeps byte-identical to a file the device sent.
-# Leaves "URL<TAB>HASH" lines of the service's photos in service-J.tsv.
+# Leaves "PATH<TAB>HASH" lines of the service's photos in service-J.tsv.
 check_service_copies() {
     local j=$1
     local listing=$work/$engine/entries-$j.tsv
@@ -248,7 +251,7 @@ check_service_copies() {
         k=$((k + 1))
         curl -sf -o "$copies/$k.jpg" "$url" || fail "$engine: the service does not give $url"
     done <"$listing"
-    paste <(cut -f1 "$listing") <(seq "$k" | sed "s|.*|$copies/&.jpg|" | hashes) | sort >"$work/$engine/service-$j.tsv"
+    paste <(cut -f1 "$listing" | paths_only) <(seq "$k" | sed "s|.*|$copies/&.jpg|" | hashes) | sort >"$work/$engine/service-$j.tsv"
     diff <(cut -f2 "$work/$engine/service-$j.tsv" | sort) <(ls "$work/photos/$j"/*.jpg | hashes | sort) >/dev/null ||
         fail "$engine: the service's photos of $(blog "$j") are not the files its device sent"
 }
@@ -268,7 +271,7 @@ check_subscriber() {
         local wrong
         wrong=$(awk -F'\t' '$3 != "7" || $4 != "false"' "$listing" | head -n 1)
         [[ -z "$wrong" ]] || fail "$engine: device $i has an entry of $(blog "$j") not at full size: $wrong"
-        paste <(cut -f1 "$listing") <(cut -f2 "$listing" | hashes) | sort >"$listing.sha1" ||
+        paste <(cut -f1 "$listing" | paths_only) <(cut -f2 "$listing" | hashes) | sort >"$listing.sha1" ||
             fail "$engine: device $i lacks photo files of $(blog "$j")"
         diff "$work/$engine/service-$j.tsv" "$listing.sha1" >/dev/null ||
             fail "$engine: device $i's photos of $(blog "$j") differ from the service's"
@@ -318,7 +321,7 @@ run_engine() {
         -v clients="$clients" -v photos="$photos" 'BEGIN {
             seconds = ended - started
             printf "%s (%d server process%s): %d requests in %.1f s: %.1f requests/s, p50 %.3f ms, p99 %.3f ms; ",
-                engine, processes, processes > 1 ? "es" : "", requests, seconds, requests / seconds, p50, p99
+                engine, processes, (processes > 1 ? "es" : ""), requests, seconds, requests / seconds, p50, p99
             printf "%d devices, %d photos up and %d down each, all verified\n", clients, photos, (clients - 1) * photos
         }'
     stop_services
