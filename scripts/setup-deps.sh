@@ -8,13 +8,8 @@ packages=(
     build-essential cmake ninja-build pkg-config git
     clang clang-format libclang-rt-14-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-<<<<<<< HEAD
-    libssl-dev libcurl4-openssl-dev curl
-    libjpeg62-turbo-dev libjpeg-turbo-progs jq
-=======
     libssl-dev libcurl4-openssl-dev curl time
-    libjpeg62-turbo-dev
->>>>>>> sync
+    libjpeg62-turbo-dev libjpeg-turbo-progs jq
     nlohmann-json3-dev
     libsqlite3-dev libcpp-httplib-dev libpugixml-dev
     libpq-dev postgresql
