@@ -9,7 +9,7 @@ packages=(
     clang clang-format libclang-rt-14-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     libssl-dev libcurl4-openssl-dev curl time
-    libjpeg62-turbo-dev
+    libjpeg62-turbo-dev libjpeg-turbo-progs jq
     nlohmann-json3-dev
     libsqlite3-dev libcpp-httplib-dev libpugixml-dev
     libpq-dev postgresql

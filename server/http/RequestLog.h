@@ -4,7 +4,8 @@
 #include <string>
 
 // One line per request on stderr: time, client, method, path, action,
-// user, status, duration and outcome. Handlers fill in what only they know
+// user, status, duration (milliseconds to the microsecond, from the
+// request read to its answer written) and outcome. Handlers fill in what only they know
 // (the action, the user, the outcome) for the request their thread is
 // serving; the server's logger writes the line once the answer is out.
 struct RequestNotes {

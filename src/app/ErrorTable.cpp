@@ -14,7 +14,7 @@ struct ErrorRow {
 };
 
 // Looked up from the first row; the order is part of the behaviour.
-constexpr std::array<ErrorRow, 45> kErrorRows { {
+constexpr std::array<ErrorRow, 47> kErrorRows { {
     { Error::JpegProgressive, 8000 },
     { Error::JpegInvalid, 8001 },
     { 258, 8002 },
@@ -26,6 +26,8 @@ constexpr std::array<ErrorRow, 45> kErrorRows { {
     { 4626, 8007 },
     { 4666, 8008 },
     { 4687, 8009 },
+    { Error::NetworkCertificateNotTrusted, 8041 },
+    { Error::NetworkTrustFileUnreadable, 8042 },
     { 5633, 8010 },
     { 10767, 8011 },
     { 4612, 8012 },

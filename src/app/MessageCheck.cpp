@@ -3,6 +3,7 @@
 #include "app/Messages.h"
 #include "app/Preferences.h"
 #include "app/ProgramVersion.h"
+#include "app/ServiceHostSetting.h"
 #include "platform/Clock.h"
 #include "platform/CodePage.h"
 
@@ -68,7 +69,12 @@ bool ShowNewVersion(std::string_view version)
         WriteLastIgnoredVersion(Utf8ToUtf16(version));
     if (!choice.download)
         return false;
-    interaction.OpenWebPage(FormatString(kDownloadPageString, { Utf16ToUtf8(ReadServiceHost()) }));
+    ServiceHostSetting service = ReadServiceHostSetting();
+    std::string page = FormatString(kDownloadPageString, { service.host });
+    // The page's text names plain HTTP; a service behind TLS serves it there.
+    if (service.secure)
+        page.replace(0, page.find(':'), service.Scheme());
+    interaction.OpenWebPage(page);
     interaction.RequestQuit();
     return true;
 }

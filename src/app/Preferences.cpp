@@ -18,6 +18,7 @@ enum class Id : std::size_t {
     LastIgnoredVersion,
     LastMessageNumber,
     ServiceHost,
+    ServiceCaFile,
 };
 
 using Kind = Preference::Kind;
@@ -33,6 +34,7 @@ constexpr Preference kPreferences[] = {
     { u"Last ignored version", Kind::String, 0, u"1.0" },
     { u"Last Message Number", Kind::DWord, 0, {} },
     { u"Service Host", Kind::String, 0, u"127.0.0.1:8080" },
+    { u"Service CA File", Kind::String, 0, u"" },
 };
 
 constexpr const Preference& Of(Id id)
@@ -110,3 +112,6 @@ bool WriteLastMessageNumber(std::uint32_t value) { return WriteNumber(Id::LastMe
 
 std::u16string ReadServiceHost() { return ReadText(Id::ServiceHost); }
 bool WriteServiceHost(std::u16string_view host) { return WriteText(Id::ServiceHost, host); }
+
+std::u16string ReadServiceCaFile() { return ReadText(Id::ServiceCaFile); }
+bool WriteServiceCaFile(std::u16string_view path) { return WriteText(Id::ServiceCaFile, path); }

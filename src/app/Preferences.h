@@ -69,6 +69,13 @@ bool WriteLastIgnoredVersion(std::u16string_view version);
 std::uint32_t ReadLastMessageNumber();
 bool WriteLastMessageNumber(std::uint32_t value);
 
-// The web service's host, "host" or "host:port" (port 80 when none).
+// The web service's host, "host" or "host:port" (port 80 when none), or
+// "https://host[:port]" for a service that speaks HTTPS (port 443 when
+// none); see ServiceHostSetting.h.
 std::u16string ReadServiceHost();
 bool WriteServiceHost(std::u16string_view host);
+
+// A file of PEM certificates trusted for the service's HTTPS besides the
+// system's own; empty for the system's alone.
+std::u16string ReadServiceCaFile();
+bool WriteServiceCaFile(std::u16string_view path);

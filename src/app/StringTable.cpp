@@ -147,6 +147,8 @@ constexpr StringTableEntry kStrings[] = {
     { 8038, "This comment is deleted or doesn't exist" },
     { 8039, "The Blog is password protected" },
     { 8040, "Enter valid viewer password" },
+    { 8041, "The service's certificate is not trusted, so the connection was refused.  Check the Service Host, or set the Service CA File preference to the certificate of the authority that signed it" },
+    { 8042, "The Service CA File could not be read or holds no certificate.  Check the Service CA File preference" },
     { 8500, "A connection to the Internet could not be made." },
     { 9000, "less than a minute ago" },
     { 9001, "1 minute ago" },

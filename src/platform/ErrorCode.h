@@ -74,6 +74,11 @@ constexpr ErrorCode NetworkTimeout = 4626;
 constexpr ErrorCode NetworkUserCancelled = 4639;
 constexpr ErrorCode NetworkDnsFailure = 4666;
 constexpr ErrorCode NetworkTooManyConnections = 4687;
+// HTTPS: the service's certificate did not verify against the trusted ones
+// (wrong name, unknown signer, expired), and the file of extra trusted
+// certificates ("Service CA File") could not be read or held none.
+constexpr ErrorCode NetworkCertificateNotTrusted = 4690;
+constexpr ErrorCode NetworkTrustFileUnreadable = 4691;
 
 constexpr ErrorCode LoginRefused = 7000;
 constexpr ErrorCode ServerErrorBase = 8000; // 8000 + position in the server error list

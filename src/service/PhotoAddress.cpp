@@ -96,23 +96,3 @@ std::string ScalerAddress(std::string_view photoAddress, unsigned longSide, unsi
     address += "&ld=" + std::to_string(longSide) + "&q=" + std::to_string(quality);
     return address;
 }
-
-std::optional<HttpAddress> SplitHttpAddress(std::string_view url)
-{
-    constexpr std::string_view kScheme = "http://";
-    if (!url.starts_with(kScheme))
-        return std::nullopt;
-    for (char c : url) {
-        auto byte = static_cast<unsigned char>(c);
-        if (byte <= 0x20 || byte >= 0x7F)
-            return std::nullopt;
-    }
-    std::string_view rest = url.substr(kScheme.size());
-    std::size_t slash = rest.find('/');
-    HttpAddress address;
-    address.host = rest.substr(0, slash);
-    address.path = slash == std::string_view::npos ? "/" : std::string(rest.substr(slash));
-    if (address.host.empty())
-        return std::nullopt;
-    return address;
-}

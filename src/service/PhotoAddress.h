@@ -53,16 +53,7 @@ PhotoAddress ChoosePhotoAddress(const BlogEntry& entry, std::uint16_t sizeCode);
 // path.
 std::string ScalerAddress(std::string_view photoAddress, unsigned longSide, unsigned quality);
 
-// Where a plain "http://" address leads: its host (which may carry
-// ":port") and its path from the "/" after the host on ("/" when it has
-// none). None for an address of another scheme, or one holding blanks,
-// control characters or bytes beyond ASCII, which no request line can
-// carry.
-struct HttpAddress {
-    std::string host;
-    std::string path;
-};
-std::optional<HttpAddress> SplitHttpAddress(std::string_view url);
+// Where an address leads: ParseWebAddress (transport/WebAddress.h).
 
 // Addresses shorter than this are not fetched: there is nothing to fetch.
 constexpr std::size_t kShortestPhotoAddress = 10;

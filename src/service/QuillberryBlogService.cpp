@@ -1,6 +1,7 @@
 #include "service/QuillberryBlogService.h"
 
 #include "app/ErrorTable.h"
+#include "app/ServiceHostSetting.h"
 #include "service/ServerErrorText.h"
 #include "service/ServerErrors.h"
 #include "service/ServiceProgress.h"
@@ -47,18 +48,18 @@ const std::string& QuillberryBlogService::FormatUrl(std::string text)
 
 const std::string& QuillberryBlogService::GetBlogURL()
 {
-    return FormatUrl("http://" + ServiceHost() + "/" + m_account.blogUrlName);
+    return FormatUrl(ReadServiceHostSetting().Origin() + "/" + m_account.blogUrlName);
 }
 
 const std::string& QuillberryBlogService::GetBlogAllCategoriesURL()
 {
-    return FormatUrl("http://" + ServiceHost() + "/" + m_account.blogUrlName + "/?albumid=0");
+    return FormatUrl(ReadServiceHostSetting().Origin() + "/" + m_account.blogUrlName + "/?albumid=0");
 }
 
 const std::string& QuillberryBlogService::GetEntryPreviewURL(std::uint32_t entryId)
 {
     // The id is printed as the signed number the service has always read.
-    return FormatUrl("http://" + ServiceHost() + "/" + m_account.blogUrlName + "/?preview=" + std::to_string(static_cast<std::int32_t>(entryId)));
+    return FormatUrl(ReadServiceHostSetting().Origin() + "/" + m_account.blogUrlName + "/?preview=" + std::to_string(static_cast<std::int32_t>(entryId)));
 }
 
 void QuillberryBlogService::SetAccount(std::string_view email, std::string_view password, std::uint32_t userId,
@@ -109,16 +110,14 @@ ServiceReply QuillberryBlogService::Send(const ActionRules& rules, const Builder
     request.progressCallback = callback;
     request.progressContext = context;
 
-    std::string host = ServiceHost();
-    RequestContext requestContext { m_writer, host, m_account };
+    // Over HTTPS too the envelope names the host as written, without scheme.
+    WebAddress address = ServiceAddress(kServicePath);
+    RequestContext requestContext { m_writer, address.host, m_account };
     if (ErrorCode error = build(requestContext, *body))
         return ServiceReply::Failure(error);
 
-    HostAndPort address = SplitHostAndPort(host);
     request.method = "POST";
-    request.host = address.name;
-    request.port = address.port;
-    request.path = kServicePath;
+    AimRequest(request, address);
     if (!request.AddHeader(m_http.MakeUserAgentHeader()) || !request.AddHeaderLine(m_writer.SoapActionLine()))
         return ServiceReply::Failure(Error::NotEnoughMemory);
     request.contentType = "text/xml; charset=utf-8";

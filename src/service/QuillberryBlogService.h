@@ -119,7 +119,7 @@ public:
     bool CheckVersion(bool forced, bool& newVersion, ProgressCallback callback, void* context) override;
     // With the client's User-Agent line; a failure is reported to the
     // progress callback of the operation running (step 16).
-    ErrorCode HttpGet(std::string_view host, std::string_view path, std::unique_ptr<HttpResponse>& response) override;
+    ErrorCode HttpGet(const WebAddress& where, std::unique_ptr<HttpResponse>& response) override;
 
     // The changes request of the sync with what follows it: a viewer
     // password asked for (and the request repeated) when the blog is
@@ -254,10 +254,9 @@ private:
     ServiceReply JudgeServerError(const ActionRules& rules, ErrorCode code);
     // A plain GET of a file of the service host: no SOAP, no error check.
     ServiceReply GetServiceFile(std::string_view path, ProgressCallback callback, void* context);
-    // A GET of a path on a host ("name" or "name:port") with the client's
-    // User-Agent line; false when memory ran out.
-    [[nodiscard]] bool PrepareGet(HttpRequest& request, std::string_view host, std::string_view path, ProgressCallback callback,
-        void* context);
+    // A GET of an address (over HTTPS for an "https://" one) with the
+    // client's User-Agent line; false when memory ran out.
+    [[nodiscard]] bool PrepareGet(HttpRequest& request, const WebAddress& where, ProgressCallback callback, void* context);
     // Judges the message element of a creation's reply: 0 without one,
     // `takenCode` for the server's text of that code (the body then stands
     // after it), -10300 for any other text, which is shown.

@@ -21,19 +21,15 @@ ServiceReply QuillberryBlogService::GetServiceFile(std::string_view path, Progre
     m_progressCallback = callback;
     m_progressContext = context;
     HttpRequest request;
-    if (!PrepareGet(request, ServiceHost(), path, callback, context))
+    if (!PrepareGet(request, ServiceAddress(path), callback, context))
         return ServiceReply::Failure(Error::NotEnoughMemory);
     return SendAndCheck(request, false);
 }
 
-bool QuillberryBlogService::PrepareGet(HttpRequest& request, std::string_view host, std::string_view path, ProgressCallback callback,
-    void* context)
+bool QuillberryBlogService::PrepareGet(HttpRequest& request, const WebAddress& where, ProgressCallback callback, void* context)
 {
-    HostAndPort address = SplitHostAndPort(host);
     request.method = "GET";
-    request.host = address.name;
-    request.port = address.port;
-    request.path = path;
+    AimRequest(request, where);
     request.progressCallback = callback;
     request.progressContext = context;
     return request.AddHeader(m_http.MakeUserAgentHeader());

@@ -61,11 +61,11 @@ std::uint16_t Count(std::size_t value)
 
 }
 
-ErrorCode QuillberryBlogService::HttpGet(std::string_view host, std::string_view path, std::unique_ptr<HttpResponse>& response)
+ErrorCode QuillberryBlogService::HttpGet(const WebAddress& where, std::unique_ptr<HttpResponse>& response)
 {
     response.reset();
     HttpRequest request;
-    if (!PrepareGet(request, host, path, m_progressCallback, m_progressContext))
+    if (!PrepareGet(request, where, m_progressCallback, m_progressContext))
         return Error::NotEnoughMemory;
     std::unique_ptr<HttpResponse> received = m_http.Send(request);
     if (!received) {
@@ -133,11 +133,11 @@ ErrorCode QuillberryBlogService::FetchEntryPhoto(BlogEntry& entry, std::uint16_t
     // either.
     if (address.url.size() < kShortestPhotoAddress)
         return Error::Success;
-    std::optional<HttpAddress> where = SplitHttpAddress(address.url);
+    std::optional<WebAddress> where = ParseWebAddress(address.url);
     if (!where)
         return Error::Success;
     std::unique_ptr<HttpResponse> response;
-    if (ErrorCode code = HttpGet(where->host, where->path, response))
+    if (ErrorCode code = HttpGet(*where, response))
         return code;
     StreamTail picture(*response->stream, response->bodyOffset);
     if (!StartsLikeJpeg(picture))

@@ -2,6 +2,7 @@
 #include "service/MessageFile.h"
 #include "service/QuillberryBlogService.h"
 #include "service/ServiceProgress.h"
+#include "transport/ServiceHost.h"
 #include "transport/StreamTail.h"
 
 // The check of the service's message file for a newer version of the
@@ -54,7 +55,7 @@ bool QuillberryBlogService::CheckVersion(bool forced, bool& newVersion, Progress
     if (forced && !ReportStep(callback, context, ProgressStep::CheckingVersion))
         return false;
     std::unique_ptr<HttpResponse> response;
-    if (HttpGet(ServiceHost(), kMessageFilePath, response) != Error::Success) {
+    if (HttpGet(ServiceAddress(kMessageFilePath), response) != Error::Success) {
         // Looked for again at the next start.
         bookkeeping.SetLastCheck(0);
         return false;

@@ -5,6 +5,7 @@
 #include "transport/HttpResponse.h"
 #include "transport/Progress.h"
 #include "transport/Stream.h"
+#include "transport/WebAddress.h"
 
 #include <cstdint>
 #include <memory>
@@ -81,10 +82,10 @@ public:
     // was read. `newVersion` tells whether a newer version was announced.
     virtual bool CheckVersion(bool forced, bool& newVersion, ProgressCallback callback, void* context) = 0;
 
-    // A plain GET of a path on a host ("name" or "name:port"): no envelope,
-    // no check of the server's error text. The code is that of the
-    // response's status; the response comes back only on success.
-    [[nodiscard]] virtual ErrorCode HttpGet(std::string_view host, std::string_view path, std::unique_ptr<HttpResponse>& response) = 0;
+    // A plain GET of an address (scheme, host with its port, path): no
+    // envelope, no check of the server's error text. The code is that of
+    // the response's status; the response comes back only on success.
+    [[nodiscard]] virtual ErrorCode HttpGet(const WebAddress& where, std::unique_ptr<HttpResponse>& response) = 0;
 
     // Fetches the service's list of recommended blogs: the text of the
     // channels file's element, cut to `size` - 1 bytes, replaces `text`;

@@ -16,6 +16,12 @@ ErrorCode ErrorCodeFromCurl(CURLcode result)
     case CURLE_SEND_ERROR:
     case CURLE_RECV_ERROR:
         return Error::NetworkNotConnected;
+    // Over HTTPS: a certificate for another name, by an unknown signer or
+    // out of date, or no store of trusted certificates to check it with.
+    case CURLE_PEER_FAILED_VERIFICATION:
+    case CURLE_SSL_ISSUER_ERROR:
+    case CURLE_SSL_CACERT_BADFILE:
+        return Error::NetworkCertificateNotTrusted;
     case CURLE_ABORTED_BY_CALLBACK:
         return Error::Cancelled;
     case CURLE_OUT_OF_MEMORY:

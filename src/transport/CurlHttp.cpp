@@ -1,6 +1,8 @@
 #include "transport/CurlHttp.h"
 
+#include "app/Preferences.h"
 #include "app/ProgramVersion.h"
+#include "platform/CodePage.h"
 #include "transport/StreamFactories.h"
 #include "transport/StreamUtilities.h"
 
@@ -44,6 +46,18 @@ void CurlHttp::Close(int)
     m_multi.reset();
 }
 
+ErrorCode CurlHttp::LoadServiceTrust(std::optional<TrustedCertificates>& trusted)
+{
+    std::string path = Utf16ToUtf8(ReadServiceCaFile());
+    if (path.empty())
+        return Error::Success;
+    ErrorOr<TrustedCertificates> loaded = TrustedCertificates::Load(path);
+    if (loaded.IsError())
+        return loaded.GetError();
+    trusted = loaded.ReleaseValue();
+    return Error::Success;
+}
+
 std::unique_ptr<HttpResponse> CurlHttp::Send(HttpRequest& request)
 {
     m_lastError = Error::Success;
@@ -57,7 +71,17 @@ std::unique_ptr<HttpResponse> CurlHttp::Send(HttpRequest& request)
         response->code = m_lastError = Error::NetworkNotConnected;
         return response;
     }
+    // Every HTTPS request trusts the same: the photos come from the
+    // service as much as its answers do.
+    std::optional<TrustedCertificates> trusted;
+    if (request.secure) {
+        if (ErrorCode code = LoadServiceTrust(trusted)) {
+            response->code = m_lastError = code;
+            return response;
+        }
+    }
     CurlTransfer transfer(m_multi.get(), m_easy.get(), request, m_settings, m_counters);
+    transfer.TrustAlso(trusted ? &*trusted : nullptr);
     response->code = transfer.Run(response->stream);
     m_lastError = response->code;
     return response;

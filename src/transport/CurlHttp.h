@@ -3,6 +3,9 @@
 #include "transport/CurlHandles.h"
 #include "transport/CurlTransfer.h"
 #include "transport/Http.h"
+#include "transport/TrustedCertificates.h"
+
+#include <optional>
 
 // The program's HTTP client on this machine, over libcurl.
 //
@@ -33,6 +36,10 @@ public:
     const TransferCounters& Counters() const { return m_counters; }
 
 private:
+    // The certificates of the "Service CA File" preference, when it names
+    // one; 4691 when it names a file that holds none.
+    [[nodiscard]] static ErrorCode LoadServiceTrust(std::optional<TrustedCertificates>& trusted);
+
     ErrorCode m_lastError { 0 };
     CurlMultiHandle m_multi;
     CurlEasyHandle m_easy;

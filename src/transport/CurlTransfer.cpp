@@ -182,6 +182,10 @@ ErrorCode CurlTransfer::Configure()
         if (m_request.method != "POST")
             set(CURLOPT_CUSTOMREQUEST, m_request.method.c_str());
     }
+    // libcurl checks the certificate and its name by default; the request
+    // adds what it trusts beyond the system's store.
+    if (result == CURLE_OK && m_request.secure && m_trusted)
+        result = m_trusted->ApplyTo(m_easy);
     if (result == CURLE_OUT_OF_MEMORY)
         return Error::NotEnoughMemory;
     return result == CURLE_OK ? Error::Success : Error::NetworkInternal;

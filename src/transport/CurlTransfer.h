@@ -4,6 +4,7 @@
 #include "transport/CurlHandles.h"
 #include "transport/HttpRequest.h"
 #include "transport/LargeStream.h"
+#include "transport/TrustedCertificates.h"
 
 #include <chrono>
 #include <cstdint>
@@ -40,6 +41,10 @@ public:
 
     CurlTransfer(CURLM* multi, CURL* easy, HttpRequest& request, const TransferSettings& settings, TransferCounters& counters);
 
+    // An HTTPS request trusts these as well as the system's store; they
+    // must outlive Run.
+    void TrustAlso(const TrustedCertificates* trusted) { m_trusted = trusted; }
+
     // Runs the request; on success `responseText` receives the response.
     ErrorCode Run(std::unique_ptr<Stream>& responseText);
 
@@ -62,6 +67,7 @@ private:
     HttpRequest& m_request;
     TransferSettings m_settings;
     TransferCounters& m_counters;
+    const TrustedCertificates* m_trusted { nullptr };
 
     std::unique_ptr<Stream> m_requestText;
     std::vector<std::string> m_headerLines;

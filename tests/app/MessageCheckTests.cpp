@@ -66,6 +66,13 @@ TEST(MessageCheck, NewVersionNoticeRemembersIgnoredVersionAndOpensTheDownloadPag
     ASSERT_EQ(device.Interaction().OpenedPages().size(), 1u);
     EXPECT_EQ(device.Interaction().OpenedPages()[0], "http://blogs.example:8080/download");
     EXPECT_TRUE(device.Interaction().QuitRequested());
+
+    // A service behind TLS serves the page over HTTPS.
+    WriteServiceHost(u"https://blogs.example:8443");
+    device.Interaction().ScriptNewVersionChoice({ .ignoreThisVersion = false, .download = true });
+    EXPECT_TRUE(ShowNewVersion("1.5"));
+    ASSERT_EQ(device.Interaction().OpenedPages().size(), 2u);
+    EXPECT_EQ(device.Interaction().OpenedPages()[1], "https://blogs.example:8443/download");
 }
 
 TEST(MessageCheck, NotesAreShownAndRemembered)

@@ -10,6 +10,7 @@
 #include "platform/Path.h"
 #include "service/PhotoAddress.h"
 #include "service/PhotoFileName.h"
+#include "transport/WebAddress.h"
 
 #include <fstream>
 
@@ -190,14 +191,16 @@ TEST_F(PhotoDownload, TwoEntriesNamingTheSamePhotoKeepTheirOwnFiles)
 
 TEST_F(PhotoDownload, AnAddressWithAPortOrNotHttpIsReadAsItSays)
 {
-    EXPECT_FALSE(SplitHttpAddress("https://host/a.jpg"));
-    EXPECT_FALSE(SplitHttpAddress("http://host/a b.jpg"));
-    EXPECT_FALSE(SplitHttpAddress("http:///a.jpg"));
-    auto address = SplitHttpAddress("http://127.0.0.1:8080/photos/a.jpg");
+    EXPECT_FALSE(ParseWebAddress("ftp://host/a.jpg"));
+    EXPECT_TRUE(ParseWebAddress("https://host/a.jpg")->secure);
+    EXPECT_FALSE(ParseWebAddress("http://host/a b.jpg"));
+    EXPECT_FALSE(ParseWebAddress("http:///a.jpg"));
+    auto address = ParseWebAddress("http://127.0.0.1:8080/photos/a.jpg");
     ASSERT_TRUE(address);
+    EXPECT_FALSE(address->secure);
     EXPECT_EQ(address->host, "127.0.0.1:8080");
     EXPECT_EQ(address->path, "/photos/a.jpg");
-    EXPECT_EQ(SplitHttpAddress("http://host")->path, "/");
+    EXPECT_EQ(ParseWebAddress("http://host")->path, "/");
     EXPECT_EQ(ScalerAddress("http://host:81/photos/a.jpg", 240, 85), "http://host:81/si.aspx?img=photos/a.jpg&ld=240&q=85");
     EXPECT_EQ(ScalerAddress("http://host", 240, 85), "");
 

@@ -1,5 +1,7 @@
 #include "StreamTestHelpers.h"
 #include "app/ProgramVersion.h"
+#include "app/Preferences.h"
+#include "app/StartUp.h"
 #include "support/SandboxDevice.h"
 #include "transport/CurlErrors.h"
 #include "transport/CurlHttp.h"
@@ -103,4 +105,62 @@ TEST(ServiceHost, ComesFromThePreference)
     HostAndPort host = ServiceHostAndPort();
     EXPECT_EQ(host.name, "127.0.0.1");
     EXPECT_EQ(host.port, 8080);
+}
+
+TEST(ServiceHost, AnHttpsPreferenceKeepsTheHostTextAndChangesOnlyTheConnection)
+{
+    SandboxDevice device;
+    ASSERT_TRUE(CreatePreferenceKeyChain());
+    ASSERT_TRUE(WriteServiceHost(u"https://blogs.example:8443"));
+    EXPECT_EQ(ServiceHostText(), "blogs.example:8443");
+    WebAddress service = ServiceAddress("/ws/");
+    EXPECT_TRUE(service.secure);
+    EXPECT_EQ(service.host, "blogs.example:8443");
+    HttpRequest request;
+    AimRequest(request, service);
+    EXPECT_EQ(request.secure, 1);
+    EXPECT_EQ(request.host, "blogs.example");
+    EXPECT_EQ(request.port, 8443);
+    EXPECT_EQ(request.path, "/ws/");
+
+    // Without a port HTTPS goes to 443, and a copied address's "/" goes.
+    ASSERT_TRUE(WriteServiceHost(u"HTTPS://[::1]/"));
+    EXPECT_EQ(ServiceHostText(), "[::1]");
+    EXPECT_EQ(ServiceHostAndPort().name, "::1");
+    EXPECT_EQ(ServiceHostAndPort().port, 443);
+
+    // A plain host is what it always was, byte for byte, even a strange one.
+    ASSERT_TRUE(WriteServiceHost(u"blogs.example/"));
+    EXPECT_EQ(ServiceHostText(), "blogs.example/");
+    EXPECT_FALSE(ServiceAddress("/").secure);
+    ASSERT_TRUE(WriteServiceHost(u"http://blogs.example:81"));
+    EXPECT_EQ(ServiceHostText(), "blogs.example:81");
+    EXPECT_EQ(ServiceHostAndPort().port, 81);
+}
+
+TEST(WebAddress, TakesSchemeHostAndPortFromTheAddress)
+{
+    auto photo = ParseWebAddress("https://photos.example:8443/photos/garden/12-ab.jpg");
+    ASSERT_TRUE(photo);
+    EXPECT_TRUE(photo->secure);
+    EXPECT_EQ(photo->host, "photos.example:8443");
+    EXPECT_EQ(photo->path, "/photos/garden/12-ab.jpg");
+    EXPECT_EQ(photo->Endpoint().port, 8443);
+
+    auto plain = ParseWebAddress("http://photos.example/si.aspx?img=/photos/a.jpg&ld=240&q=85");
+    ASSERT_TRUE(plain);
+    EXPECT_FALSE(plain->secure);
+    EXPECT_EQ(plain->Endpoint().name, "photos.example");
+    EXPECT_EQ(plain->Endpoint().port, 80);
+    EXPECT_EQ(plain->path, "/si.aspx?img=/photos/a.jpg&ld=240&q=85");
+
+    auto bare = ParseWebAddress("HTTPS://[::1]");
+    ASSERT_TRUE(bare);
+    EXPECT_EQ(bare->path, "/");
+    EXPECT_EQ(bare->Endpoint().name, "::1");
+    EXPECT_EQ(bare->Endpoint().port, 443);
+
+    for (std::string_view refused : { "ftp://host/a.jpg", "https:///a.jpg", "http://", "https://host/a b.jpg", "http://host/a\r\nX: y",
+             "https://h\xC3\xA9/a.jpg", "photos.example/a.jpg", "" })
+        EXPECT_FALSE(ParseWebAddress(refused)) << refused;
 }
