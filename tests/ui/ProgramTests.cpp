@@ -104,9 +104,9 @@ TEST_F(ProgramTest, AStepThatCannotBeMadeFailsTheRun)
     ProgramRun unknown = RunProgram(Arguments({ "--do", "fly away" }));
     EXPECT_EQ(unknown.status, 1);
     EXPECT_NE(unknown.errors.find("unknown step 'fly away'"), std::string::npos) << unknown.errors;
-    ProgramRun disabled = RunProgram(Arguments({ "--do", "command 32792" }));
-    EXPECT_EQ(disabled.status, 1);
-    EXPECT_NE(disabled.errors.find("command 32792 is disabled"), std::string::npos) << disabled.errors;
+    ProgramRun missing = RunProgram(Arguments({ "--do", "open-blog 0", "--do", "open-entry 40" }));
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_NE(missing.errors.find("no item '40' to open"), std::string::npos) << missing.errors;
     ProgramRun badArgument = RunProgram({ "--screen", "12x12" });
     EXPECT_EQ(badArgument.status, 2);
     EXPECT_NE(badArgument.errors.find("usage: vellumbrix"), std::string::npos);
