@@ -2,7 +2,8 @@
 # Installs what is missing, builds everything and runs every test, the
 # reference service's on SQLite and on a PostgreSQL server started for them
 # (scripts/test-postgres.sh; stopped again however the tests end; with
-# VBX_TEST_POSTGRES_URL set, that server is used instead); then builds the
+# VBX_TEST_POSTGRES_URL set, that server is used instead) and a bounded load
+# test of the service (scripts/load-test.sh); then builds the
 # parsers once more with AddressSanitizer and UndefinedBehaviorSanitizer
 # (in BUILD_DIR-sanitize) and replays every fuzz corpus under them.
 #   scripts/test.sh [BUILD_DIR]    (default: build)
@@ -31,6 +32,13 @@ if [[ -n "${postgres:-}" ]]; then
     "$top/scripts/test-postgres.sh" stop "$postgres"
     trap - EXIT
 fi
+
+# The service under load, bounded to keep the run short: 20 devices syncing
+# at once, each sending 5 photos and bringing down the other 95, on SQLite
+# and on PostgreSQL with two server processes; everything checked byte for
+# byte. (The figures of record come from a larger run: see the script.)
+VBX_CLI="$build/apps/vellumbrix-cli/vellumbrix-cli" VBX_SERVER="$build/server/vellumbrix-server" \
+    "$top/scripts/load-test.sh" --clients 20 --photos 5 --engine both
 
 # The parsers under the sanitizers: the decoder, the store and user file
 # loaders, the registry parser, the response scanner and the merge of
