@@ -23,6 +23,7 @@
 #include "ui/DeviceScreen.h"
 #include "workflows/MainViewController.h"
 #include "workflows/ServiceAccountOperations.h"
+#include "workflows/ServiceNetworkOperations.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -96,6 +97,8 @@ TEST(FirstStart, WelcomeToANewAccountAndItsFirstBlogInTheHomeList)
     host.SetParent(screen.get());
     MainViewController& controller = screen->GetFrame().GetView().GetController();
     controller.SetAccountOperations(&accounts);
+    ServiceNetworkOperations network;
+    controller.SetNetworkOperations(&network);
 
     DialogScript script({
         [](CHandheldDialog& welcome) { Click(welcome, "Next"); },
@@ -116,6 +119,7 @@ TEST(FirstStart, WelcomeToANewAccountAndItsFirstBlogInTheHomeList)
     EXPECT_EQ(script.opened, (std::vector<QString> { "Welcome to Vellumbrix", "Create New Account" }));
     EXPECT_TRUE(device.Interaction().ShownMessages().empty()) << device.Interaction().ShownMessages()[0].text;
     EXPECT_EQ(user->GetEmail(), "first@example.com");
+    EXPECT_NE(user->GetUserId(), 0u) << "the account was refreshed from the service";
     ASSERT_EQ(user->GetBlogList().GetSize(), 1u) << "no sample blog beside the user's own";
     CWinBlogStorage* blog = user->GetBlogList().GetAt(0);
     EXPECT_EQ(blog->GetBlogInfo().GetUrlName(), "adas_pictures");
