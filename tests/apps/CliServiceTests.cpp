@@ -30,11 +30,11 @@ protected:
         ASSERT_EQ(synced[0]["entries"], photos);
     }
 
-    // The index of the entry with a server id on a device.
-    std::string IndexOf(const CliDevice& device, const Json& serverId)
+    // The index of the entry whose `field` is `value` on a device.
+    std::string IndexOf(const CliDevice& device, const char* field, const Json& value)
     {
         for (auto& entry : device.Json({ "entries", "trip" })) {
-            if (entry["server_id"] == serverId)
+            if (entry[field] == value)
                 return std::to_string(entry["index"].get<int>());
         }
         return "none";
@@ -122,7 +122,7 @@ TEST_F(CliService, ASecondDeviceSubscribesDownloadsAndComments)
     EXPECT_FALSE(comment["pending"].get<bool>()) << comment.dump();
     owner.Json({ "sync", "trip" });
     // Photos added in one second may stand in another order there.
-    std::string onOwner = IndexOf(owner, Entry(reader, 0)["server_id"]);
+    std::string onOwner = IndexOf(owner, "server_id", Entry(reader, 0)["server_id"]);
     Json comments = owner.Json({ "comments", "trip", onOwner });
     ASSERT_EQ(comments.size(), 1u) << comments.dump();
     EXPECT_EQ(comments[0]["text"], "Lovely light");
@@ -135,7 +135,8 @@ TEST_F(CliService, ASecondDeviceSubscribesDownloadsAndComments)
 
     // An entry sent alone from the entry editor.
     ASSERT_EQ(owner.Run({ "add-photo", "trip", owner.WritePhoto("late.jpg", 9), "--title", "Late" }).status, 0);
-    Json sent = owner.Json({ "sync-entry", "trip", "0" });
+    // Entries made in the same second as the synced ones may stand anywhere among them.
+    Json sent = owner.Json({ "sync-entry", "trip", IndexOf(owner, "title", "Late") });
     EXPECT_EQ(sent["title"], "Late");
     EXPECT_FALSE(sent["pending"].get<bool>());
     EXPECT_NE(sent["server_id"], 0);
