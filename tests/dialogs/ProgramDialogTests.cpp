@@ -1,22 +1,15 @@
 #include "DialogTestKit.h"
+#include "ProgramScreen.h"
 #include "QtTestEnvironment.h"
 
 #include "support/BlogFixtures.h"
-#include "support/SandboxDevice.h"
 
 #include "app/Preferences.h"
-#include "app/ScreenScale.h"
-#include "app/ScreenSize.h"
-#include "app/StartUp.h"
-#include "dialogs/QtDialogHost.h"
 #include "dialogs/LimitedLineEdit.h"
 #include "model/BlogIds.h"
 #include "platform/DeviceFolders.h"
 #include "platform/FileSystem.h"
 #include "platform/Path.h"
-#include "ui/CChildView.h"
-#include "ui/CMainFrame.h"
-#include "ui/DeviceScreen.h"
 #include "workflows/MainViewController.h"
 
 #include <QCheckBox>
@@ -39,11 +32,10 @@ namespace {
 // (published, in Beach, with a photo in the blog's photo folder), "Pending
 // one" (never synced, in Beach) and "Peak" (published, in Mountains, with
 // a photo).
-class ProgramDialogs : public testing::Test {
+class ProgramDialogs : public ProgramScreenTest {
 protected:
-    void SetUp() override
+    void BuildDevice() override
     {
-        ASSERT_TRUE(CreatePreferenceKeyChain());
         CWinBlogUser setup;
         ASSERT_TRUE(SaveAccount(setup, 7));
         CWinBlogStorage& trips = AddBlog(setup, { "trips", "Trips", "Where we went", false, false, 7 });
@@ -55,14 +47,6 @@ protected:
         ASSERT_EQ(trips.Save(), Error::Success);
     }
 
-    void TearDown() override
-    {
-        m_screen.reset();
-        m_user.reset();
-        ScreenScale::Set({});
-        ScreenSize::Set({});
-    }
-
     static std::string Photo(const std::string& name)
     {
         std::string path = JoinPath(JoinPath(DeviceFolders::Current().PicturesFolder(), "trips"), name);
@@ -70,21 +54,6 @@ protected:
         WritePhotoFile(path, 160, 120);
         return path;
     }
-
-    // Starts the program on a 240 x 320 screen at 96 dpi, in "trips".
-    void StartInTrips()
-    {
-        ScreenScale::Set(ScreenScale::FromDotsPerInch(96, 96));
-        ScreenSize::Set({ 240, 320 });
-        m_user = std::make_unique<CWinBlogUser>();
-        m_screen = std::make_unique<DeviceScreen>(*m_user, host);
-        host.SetParent(m_screen.get());
-        m_screen->GetFrame().GetView().Init();
-        m_screen->show();
-        Controller().OpenBlog(0);
-    }
-
-    MainViewController& Controller() { return m_screen->GetFrame().GetView().GetController(); }
 
     // Runs the command from its menu with `answer` working the dialog it
     // opens, and tells whether a dialog came and was closed.
@@ -100,26 +69,9 @@ protected:
             if (dialog->isVisible())
                 dialog->reject();
         });
-        EXPECT_TRUE(Controller().IsCommandEnabled(id)) << "command " << id;
-        m_screen->GetFrame().OnCommand(id);
+        RunCommand(id);
         return answered;
     }
-
-    // The blog as its file holds it now.
-    std::unique_ptr<CWinBlogStorage> Saved() const
-    {
-        auto saved = std::make_unique<CWinBlogStorage>();
-        saved->SetFilePath(m_user->GetBlogList().GetAt(0)->GetFilePath());
-        EXPECT_EQ(saved->Load(), Error::Success);
-        return saved;
-    }
-
-    SandboxDevice device;
-    QtDialogHost host;
-
-private:
-    std::unique_ptr<CWinBlogUser> m_user;
-    std::unique_ptr<DeviceScreen> m_screen;
 };
 
 }

@@ -24,12 +24,17 @@ ProgramScreenTest::~ProgramScreenTest() = default;
 void ProgramScreenTest::SetUp()
 {
     ASSERT_TRUE(CreatePreferenceKeyChain());
+    ASSERT_NO_FATAL_FAILURE(BuildDevice());
+    host.SetCameraProviderFactory(PreparedPhotoCamera::Factory(camera));
+}
+
+void ProgramScreenTest::BuildDevice()
+{
     CWinBlogUser setup;
     ASSERT_TRUE(SaveAccount(setup, 7));
     CWinBlogStorage& trips = AddBlog(setup, { "trips", "Trips", "Where we went", false, false, 7 });
     AddEntry(trips, { .title = "Harbour", .postDate = 300, .serverId = 11, .posterId = 7 });
     ASSERT_EQ(trips.Save(), Error::Success);
-    host.SetCameraProviderFactory(PreparedPhotoCamera::Factory(camera));
 }
 
 void ProgramScreenTest::TearDown()
@@ -40,15 +45,21 @@ void ProgramScreenTest::TearDown()
     ScreenSize::Set({});
 }
 
-void ProgramScreenTest::StartInTrips()
+void ProgramScreenTest::Start(NetworkOperations* network)
 {
     ScreenScale::Set(ScreenScale::FromDotsPerInch(96, 96));
     ScreenSize::Set({ 240, 320 });
     m_user = std::make_unique<CWinBlogUser>();
     m_screen = std::make_unique<DeviceScreen>(*m_user, host);
     host.SetParent(m_screen.get());
-    m_screen->GetFrame().GetView().Init();
+    Controller().SetNetworkOperations(network);
+    View().Init();
     m_screen->show();
+}
+
+void ProgramScreenTest::StartInTrips(NetworkOperations* network)
+{
+    Start(network);
     Controller().OpenBlog(0);
 }
 

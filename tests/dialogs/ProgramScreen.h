@@ -18,10 +18,12 @@ class CWinBlogStorage;
 class CWinBlogUser;
 class DeviceScreen;
 class MainViewController;
+class NetworkOperations;
 
 // The desktop program's screen over the real dialogs on a sandboxed device
-// with an account and one blog, "trips" (one published entry), whose
-// camera gives back prepared photos.
+// whose camera gives back prepared photos. What the device holds when the
+// program starts is made by BuildDevice: unless a test says otherwise, an
+// account and one blog, "trips", with one published entry.
 class ProgramScreenTest : public testing::Test {
 protected:
     ProgramScreenTest();
@@ -30,8 +32,16 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    // Starts the program on a 240 x 320 screen at 96 dpi, in "trips".
-    void StartInTrips();
+    // Fills the device before the program starts (the preference key chain
+    // is made by then).
+    virtual void BuildDevice();
+
+    // Starts the program on a 240 x 320 screen at 96 dpi, with the network
+    // operations given (none: the service's commands are off).
+    void Start(NetworkOperations* network = nullptr);
+    // The same, then opens the first blog, "trips".
+    void StartInTrips(NetworkOperations* network = nullptr);
+    DeviceScreen& Screen() { return *m_screen; }
     CChildView& View();
     MainViewController& Controller();
     // Runs a command as its menu item does.
