@@ -54,24 +54,6 @@ protected:
         WritePhotoFile(path, 160, 120);
         return path;
     }
-
-    // Runs the command from its menu with `answer` working the dialog it
-    // opens, and tells whether a dialog came and was closed.
-    bool RunWithDialog(CommandId id, std::function<void(QDialog&)> answer)
-    {
-        bool answered = false;
-        WhenModalOpens([&](QWidget* modal) {
-            auto* dialog = qobject_cast<QDialog*>(modal);
-            ASSERT_NE(dialog, nullptr);
-            answer(*dialog);
-            answered = true;
-            // A test that left the dialog open closes it, so the run ends.
-            if (dialog->isVisible())
-                dialog->reject();
-        });
-        RunCommand(id);
-        return answered;
-    }
 };
 
 }

@@ -1,4 +1,5 @@
 #include "ProgramScreen.h"
+#include "QtTestEnvironment.h"
 
 #include "support/BlogFixtures.h"
 
@@ -77,6 +78,22 @@ void ProgramScreenTest::RunCommand(CommandId id)
 {
     EXPECT_TRUE(Controller().IsCommandEnabled(id)) << "command " << id;
     m_screen->GetFrame().OnCommand(id);
+}
+
+bool ProgramScreenTest::RunWithDialog(CommandId id, std::function<void(QDialog&)> answer)
+{
+    bool answered = false;
+    WhenModalOpens([&](QWidget* modal) {
+        auto* dialog = qobject_cast<QDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        answer(*dialog);
+        answered = true;
+        // A test that left the dialog open closes it, so the run ends.
+        if (dialog->isVisible())
+            dialog->reject();
+    });
+    RunCommand(id);
+    return answered;
 }
 
 std::unique_ptr<CWinBlogStorage> ProgramScreenTest::Saved() const

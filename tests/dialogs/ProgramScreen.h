@@ -14,6 +14,7 @@
 #include <memory>
 
 class CChildView;
+class QDialog;
 class CWinBlogStorage;
 class CWinBlogUser;
 class DeviceScreen;
@@ -46,6 +47,9 @@ protected:
     MainViewController& Controller();
     // Runs a command as its menu item does.
     void RunCommand(CommandId id);
+    // Runs the command with `answer` working the dialog it opens, through
+    // its widgets, and tells whether a dialog came and was closed.
+    bool RunWithDialog(CommandId id, std::function<void(QDialog&)> answer);
     // The blog as its file holds it now.
     std::unique_ptr<CWinBlogStorage> Saved() const;
     // Photo files in the personal folder; each call makes its file later
