@@ -30,14 +30,6 @@ namespace {
 
 class PhotoPickerDialogTest : public ProgramScreenTest {
 protected:
-    // The centre of a cell of the picker's grid.
-    static QPoint CellCentre(const CImageGridCtrl& grid, int index)
-    {
-        auto cell = grid.GetLayout().ItemRect(index);
-        EXPECT_TRUE(cell.has_value());
-        return cell ? QPoint((cell->left + cell->right) / 2, (cell->top + cell->bottom) / 2) : QPoint();
-    }
-
     // A photo whose EXIF block carries a thumbnail, as cameras write them.
     std::string MakeCameraPhoto(const std::string& name, std::uint32_t seed)
     {

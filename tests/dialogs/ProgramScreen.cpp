@@ -1,5 +1,4 @@
 #include "ProgramScreen.h"
-#include "QtTestEnvironment.h"
 
 #include "support/BlogFixtures.h"
 
@@ -10,6 +9,7 @@
 #include "platform/FileSystem.h"
 #include "platform/Path.h"
 #include "ui/CChildView.h"
+#include "ui/CGridCtrl.h"
 #include "ui/CMainFrame.h"
 #include "ui/DeviceScreen.h"
 
@@ -83,12 +83,15 @@ void ProgramScreenTest::RunCommand(CommandId id)
 bool ProgramScreenTest::RunWithDialog(CommandId id, std::function<void(QDialog&)> answer)
 {
     bool answered = false;
-    WhenModalOpens([&](QWidget* modal) {
-        auto* dialog = qobject_cast<QDialog*>(modal);
+    ModalAnswerer answerer([&](QWidget& modal) {
+        auto* dialog = qobject_cast<QDialog*>(&modal);
         ASSERT_NE(dialog, nullptr);
-        answer(*dialog);
-        answered = true;
-        // A test that left the dialog open closes it, so the run ends.
+        if (answered) {
+            ADD_FAILURE() << "another dialog came: " << dialog->windowTitle().toStdString();
+        } else {
+            answered = true;
+            answer(*dialog);
+        }
         if (dialog->isVisible())
             dialog->reject();
     });
@@ -132,6 +135,13 @@ void ModalAnswerer::Poll()
     m_last = modal;
     ++m_answered;
     m_answer(*modal);
+}
+
+QPoint CellCentre(const CGridCtrl& grid, int index)
+{
+    auto cell = grid.GetLayout().ItemRect(index);
+    EXPECT_TRUE(cell.has_value()) << "no cell " << index;
+    return cell ? QPoint((cell->left + cell->right) / 2, (cell->top + cell->bottom) / 2) : QPoint();
 }
 
 bool WaitFor(const std::function<bool()>& done, int milliseconds)

@@ -14,6 +14,7 @@
 #include <memory>
 
 class CChildView;
+class CGridCtrl;
 class QDialog;
 class CWinBlogStorage;
 class CWinBlogUser;
@@ -48,7 +49,9 @@ protected:
     // Runs a command as its menu item does.
     void RunCommand(CommandId id);
     // Runs the command with `answer` working the dialog it opens, through
-    // its widgets, and tells whether a dialog came and was closed.
+    // its widgets (a dialog it leaves open is cancelled), and tells whether
+    // a dialog came. A further dialog the command opens after it fails the
+    // test and is cancelled, so that the run always ends.
     bool RunWithDialog(CommandId id, std::function<void(QDialog&)> answer);
     // The blog as its file holds it now.
     std::unique_ptr<CWinBlogStorage> Saved() const;
@@ -82,6 +85,10 @@ private:
     QPointer<QWidget> m_last;
     int m_answered { 0 };
 };
+
+// The centre of a cell of a grid (a null point, failing the test, when the
+// cell is not laid out).
+QPoint CellCentre(const CGridCtrl& grid, int index);
 
 // Runs the event loop until `done` holds or the time is up; false then.
 bool WaitFor(const std::function<bool()>& done, int milliseconds = 5000);
