@@ -2,8 +2,10 @@
 # Writes a picture of every dialog, and of every page of a dialog with
 # pages, into OUT_DIR: one PNG each, named after the dialog's class
 # (CEditEntryDlg.png, CBlogPrefsDlg-sync.png, ...), as the handheld's
-# 240 x 320 screen shows it below its navigation bar. The pictures are the
-# ones the dialog tests take; this builds and runs those tests headless.
+# 240 x 320 screen shows it below its navigation bar; beside them the whole
+# screen at the key steps of the program's tests of a first start and of a
+# sitting (FirstStart-*.png, Sitting-*.png). The pictures are the ones the
+# dialog tests take; this builds and runs those tests headless.
 #   scripts/screenshots.sh OUT_DIR [BUILD_DIR]    (default build: build)
 set -euo pipefail
 

@@ -1,11 +1,13 @@
 // One person's sitting at the desktop program, through its real dialogs,
 // against the reference service on 127.0.0.1: every step is checked against
 // what the device's store file then holds and what the service holds, read
-// by a second device of the same account.
+// by a second device of the same account; at the end the person's other
+// device, through the command line, syncs and finds the sitting's work.
 
 #include "DialogTestKit.h"
 #include "ProgramScreen.h"
 #include "QtTestEnvironment.h"
+#include "../apps/CliDevice.h"
 #include "../server/ServerTestKit.h"
 
 #include "support/BlogFixtures.h"
@@ -48,7 +50,7 @@ class DesktopSitting : public ProgramScreenTest {
 protected:
     void BuildDevice() override
     {
-        TestAccount sam = service.AddUser("sam@example.com", kPassword);
+        sam = service.AddUser("sam@example.com", kPassword);
         TestAccount rita = service.AddUser("rita@example.com");
         Device web(service, sam);
         web.CreateBlog("trips", "Trips");
@@ -119,6 +121,7 @@ protected:
     }
 
     ServiceUnderTest service;
+    TestAccount sam;
     ServiceNetworkOperations network;
     std::unique_ptr<Device> second;
     std::uint32_t beach { 0 };
@@ -358,4 +361,27 @@ TEST_F(DesktopSitting, OnePersonsSittingReachesTheServiceAndTheStore)
     EXPECT_EQ(OnTheService().Records("PI").size(), 3u);
     EXPECT_EQ(Saved()->GetEntries().GetSize(), 3u);
     Screenshot("Sitting-10-end");
+
+    // Sam's other device, through the command line, finds the sitting's
+    // work there.
+    CliDevice other(service.Host());
+    other.Json({ "--yes", "login", sam.email, sam.password });
+    other.Json({ "sync" });
+    nlohmann::ordered_json entries = other.Json({ "entries", "trips" });
+    ASSERT_EQ(entries.size(), 3u) << entries.dump();
+    std::string harbourIndex;
+    for (auto& entry : entries) {
+        EXPECT_EQ(entry["category_id"], beach) << entry.dump();
+        if (entry["title"] == "Lighthouse") {
+            EXPECT_EQ(entry["caption"], "The old light at the end of the pier.");
+        }
+        if (entry["server_id"] == harbour)
+            harbourIndex = std::to_string(entry["index"].get<int>());
+    }
+    ASSERT_FALSE(harbourIndex.empty());
+    std::vector<std::string> texts;
+    for (auto& comment : other.Json({ "comments", "trips", harbourIndex }))
+        texts.push_back(comment["text"]);
+    std::sort(texts.begin(), texts.end());
+    EXPECT_EQ(texts, (std::vector<std::string> { "Lovely light", "Wish I had been there" }));
 }
