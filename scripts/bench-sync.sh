@@ -62,18 +62,19 @@ device() {
     "$cli" --home "$home" login "$2" secret >/dev/null 2>"$work/$1.log"
 }
 
-# Runs a command, timed; prints "SECONDS PEAK-KB".
+# Runs a command, timed; prints "SECONDS PEAK-KB CPU-SECONDS" (CPU: user
+# and system time together).
 timed() {
     local log=$1
     shift
-    /usr/bin/time -f "%e %M" -o "$work/time" "$@" >"$log.out" 2>"$log.err" || { cat "$log.err" >&2; exit 1; }
-    cat "$work/time"
+    /usr/bin/time -f "%e %M %U %S" -o "$work/time" "$@" >"$log.out" 2>"$log.err" || { cat "$log.err" >&2; exit 1; }
+    awk '{ printf "%s %s %.2f\n", $1, $2, $3 + $4 }' "$work/time"
 }
 
 device owner owner@example.com
 "$cli" --home "$work/owner" create-blog bench >/dev/null 2>>"$work/owner.log"
 "$cli" --home "$work/owner" add-photo bench "$work"/photos/*.jpg >/dev/null
-read -r up_seconds up_kb < <(timed "$work/up" "$cli" --home "$work/owner" sync)
+read -r up_seconds up_kb up_cpu < <(timed "$work/up" "$cli" --home "$work/owner" sync)
 
 # The 480x360 pictures the service made of the photos. The service scales
 # a picture on its first request; one untimed pass of curl has it made, so
@@ -90,10 +91,10 @@ done <"$work/urls"
 curl -s -K "$work/curl-down.cfg"
 
 device reader reader@example.com
-read -r down_seconds down_kb < <(timed "$work/down" "$cli" --home "$work/reader" subscribe bench --download 5 --limit 0)
+read -r down_seconds down_kb down_cpu < <(timed "$work/down" "$cli" --home "$work/reader" subscribe bench --download 5 --limit 0)
 # The pictures the sync kept, in the blog's photo folder.
 down_bytes=$(find "$work/reader" -path '*bench*' -name '*.jpg' -print0 | xargs -0 cat | wc -c)
-read -r curl_down_seconds curl_down_kb < <(timed "$work/curl-down" curl -s -K "$work/curl-down.cfg")
+read -r curl_down_seconds curl_down_kb curl_down_cpu < <(timed "$work/curl-down" curl -s -K "$work/curl-down.cfg")
 
 # curl: the same photos up, one POST each on one connection (the service
 # refuses them at once: no picture is made).
@@ -102,17 +103,17 @@ for photo in "$work"/photos/*.jpg; do
     [[ -s "$work/curl-up.cfg" ]] && echo next >>"$work/curl-up.cfg"
     printf 'url = "http://%s/ws/"\ndata-binary = "@%s"\noutput = "/dev/null"\n' "$host" "$photo" >>"$work/curl-up.cfg"
 done
-read -r curl_up_seconds curl_up_kb < <(timed "$work/curl-up" curl -s -K "$work/curl-up.cfg" -H "Content-Type: text/xml")
+read -r curl_up_seconds curl_up_kb curl_up_cpu < <(timed "$work/curl-up" curl -s -K "$work/curl-up.cfg" -H "Content-Type: text/xml")
 # The time the service spent taking the new entries (making their
 # pictures), from its request log.
-server_ap=$(grep " AP " "$work/server.out" | sed 's/.* \([0-9]*\)ms.*/\1/' | awk '{ s += $1 } END { printf "%.2f", s / 1000 }')
+server_ap=$(grep " AP " "$work/server.out" | sed 's/.* \([0-9.]*\)ms.*/\1/' | awk '{ s += $1 } END { printf "%.2f", s / 1000 }')
 
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", (b > 0 ? a / b : 0) }'; }
 mb() { awk -v k="$1" 'BEGIN { printf "%.1f", k / 1024 }'; }
 echo "entries $entries, photos $((photo_bytes / entries / 1024)) KB on average ($((photo_bytes / 1048576)) MB up, $((down_bytes / 1048576)) MB down at size 5)"
 up_client=$(awk -v a="$up_seconds" -v b="$server_ap" 'BEGIN { printf "%.2f", a - b }')
-echo "upload sync:      ${up_seconds} s (the service's own work on the entries ${server_ap} s, the rest ${up_client} s), peak $(mb "$up_kb") MB; curl ${curl_up_seconds} s; ratio $(ratio "$up_seconds" "$curl_up_seconds"), without the service's work $(ratio "$up_client" "$curl_up_seconds")"
-echo "download sync:    ${down_seconds} s, peak $(mb "$down_kb") MB; curl ${curl_down_seconds} s; ratio $(ratio "$down_seconds" "$curl_down_seconds")"
+echo "upload sync:      ${up_seconds} s (the service's own work on the entries ${server_ap} s, the rest ${up_client} s), peak $(mb "$up_kb") MB, CPU ${up_cpu} s; curl ${curl_up_seconds} s (CPU ${curl_up_cpu} s); ratio $(ratio "$up_seconds" "$curl_up_seconds"), without the service's work $(ratio "$up_client" "$curl_up_seconds")"
+echo "download sync:    ${down_seconds} s, peak $(mb "$down_kb") MB, CPU ${down_cpu} s; curl ${curl_down_seconds} s (CPU ${curl_down_cpu} s); ratio $(ratio "$down_seconds" "$curl_down_seconds")"
 total=$(awk -v a="$up_seconds" -v b="$down_seconds" 'BEGIN { print a + b }')
 curl_total=$(awk -v a="$curl_up_seconds" -v b="$curl_down_seconds" 'BEGIN { print a + b }')
 echo "both:             ${total} s against curl ${curl_total} s; ratio $(ratio "$total" "$curl_total") (goal 2.00); peak under 64 MB: $([[ $up_kb -lt 65536 && $down_kb -lt 65536 ]] && echo yes || echo no)"
