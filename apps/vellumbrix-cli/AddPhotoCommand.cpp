@@ -5,7 +5,6 @@
 #include "app/Messages.h"
 #include "imaging/JpegDecoder.h"
 #include "imaging/JpegImage.h"
-#include "platform/DeviceFolders.h"
 #include "platform/File.h"
 #include "platform/FileSystem.h"
 #include "platform/Path.h"
@@ -30,15 +29,15 @@ static int CheckPhotoFile(const std::string& path)
     return ExitSuccess;
 }
 
-// Why a new entry got no thumbnail: the photo, or the temporary folder
-// through which the thumbnail is written.
+// Why a new entry got no thumbnail. The thumbnail is made in memory, so
+// apart from the picture itself and memory only reading the file can fail.
 static std::string WhyNoThumbnail(ErrorCode error)
 {
     if (IsJpegDecoderError(error))
         return "the photo cannot be decoded (" + ErrorText(error) + ")";
     if (error == Error::BitmapAllocationFailed || error == Error::NotEnoughMemory || error == Error::OutOfMemory)
         return "there is not enough memory to make its thumbnail";
-    return "the temporary folder " + DeviceFolders::Current().TemporaryFolder() + " cannot be used: " + SystemErrorText(error);
+    return "its thumbnail cannot be made: " + SystemErrorText(error);
 }
 
 // The category a --category NAME names: a category of the blog, or
