@@ -5,6 +5,8 @@
 # blog. All devices then sync at once: each sends PHOTOS new photos
 # (default 50) and brings down everyone else's; a second round of syncs,
 # again all at once, brings what was sent after a device's first sync.
+# With two server processes every device makes its second sync through the
+# other process than its first, so the changes feed is read across them.
 #
 #   scripts/load-test.sh [--clients N] [--photos N] [--engine sqlite|postgresql|both] [--keep]
 #
@@ -202,6 +204,14 @@ subscribe_to_others() {
 
 sync_device() { vx "$1" --yes sync; }
 
+# Moves a device to the next server process (the same one when there is
+# only one).
+move_to_next_process() {
+    local i=$1
+    local address=${addresses[$((i % ${#addresses[@]}))]}
+    vx "$i" prefs "Service Host" "${address#http://}" >/dev/null
+}
+
 # --- Figures from the request logs: the lines after the marks taken
 # before the rounds.
 declare -A marks
@@ -308,6 +318,7 @@ run_engine() {
     local started ended
     started=$(date +%s.%N)
     all_devices sync_device
+    all_devices move_to_next_process
     all_devices sync_device
     ended=$(date +%s.%N)
     lines_since_marks >"$work/$engine/rounds.log"
