@@ -230,3 +230,40 @@ TEST_F(SyncFailure, CancellingAStalledRequestEndsTheSyncWithOneMessage)
     EXPECT_EQ(Blog().GetDownloadStamp(), stamp) << "what the service holds has not changed";
     EXPECT_EQ(SoapActions(), (std::vector<std::string> { "GC" }));
 }
+
+namespace {
+
+// An HTTP client that cannot be made ready, as when the library cannot
+// start; nothing is ever sent through it.
+class HttpThatCannotOpen final : public Http {
+public:
+    std::unique_ptr<HttpResponse> Send(HttpRequest&) override
+    {
+        ADD_FAILURE() << "a request was sent through a client that did not open";
+        return nullptr;
+    }
+    std::unique_ptr<Stream> MakeUserAgentHeader() override { return nullptr; }
+    bool Open(int) override { return false; }
+    void Close(int) override { ++closed; }
+    bool IsCancelCode(ErrorCode code) const override { return code == Error::Cancelled; }
+    bool IsFailureCode(ErrorCode code) const override { return code != Error::Success && code != Error::Cancelled; }
+
+    int closed { 0 };
+};
+
+}
+
+TEST_F(SyncFailure, AClientThatCannotOpenSaysSoOnceAndSendsNothing)
+{
+    BlogEntry& entry = AddPendingEntry("Waits");
+    EXPECT_EQ(Blog().Save(), Error::Success);
+    HttpThatCannotOpen closedHttp;
+    ServiceCommands closedCommands { closedHttp };
+    EXPECT_EQ(closedCommands.SyncBlog(Blog(), *user, nullptr, progress), Error::AlreadyReported);
+    EXPECT_EQ(closedCommands.SyncAll(*user, progress), Error::AlreadyReported);
+    EXPECT_EQ(Shown(), (std::vector<std::string> { "A connection to the Internet could not be made.", "A connection to the Internet could not be made." }))
+        << "one message for each command";
+    EXPECT_EQ(closedHttp.closed, 0) << "a client that did not open is not closed";
+    EXPECT_TRUE(entry.IsPending());
+    EXPECT_TRUE(service.Actions().empty());
+}
