@@ -5,8 +5,10 @@
 
 #include "model/HeadlessBlogPrompts.h"
 #include "platform/Clock.h"
+#include "support/TemporaryFolder.h"
 
 #include <algorithm>
+#include <filesystem>
 
 namespace {
 
@@ -266,4 +268,34 @@ TEST_F(SyncFailure, AClientThatCannotOpenSaysSoOnceAndSendsNothing)
     EXPECT_EQ(closedHttp.closed, 0) << "a client that did not open is not closed";
     EXPECT_TRUE(entry.IsPending());
     EXPECT_TRUE(service.Actions().empty());
+}
+
+// The store cannot be saved once the changes are merged (its folder has
+// become a file): the save's message is shown, nothing more is sent, and
+// the file keeps the store as it was until a later sync saves it.
+TEST_F(SyncFailure, AStoreThatCannotBeSavedAfterTheMergeEndsTheSync)
+{
+    AddPendingEntry("Waits");
+    EXPECT_EQ(Blog().Save(), Error::Success);
+    std::filesystem::path folder = std::filesystem::path(Blog().GetFilePath()).parent_path();
+    std::filesystem::path away = folder.string() + ".away";
+    service.On("GC", [&](const HttpTestServer::Request&) {
+        std::filesystem::rename(folder, away);
+        WriteTextFile(folder.string(), "not a folder");
+        return HttpTestServer::Ok(ChangesResponseBuilder().Timestamp(ScriptedService::NowText()).Add(ChangesResponseBuilder::Entry { .id = 9100, .title = "From the web" }).Text());
+    });
+    EXPECT_EQ(SyncBlog(), Error::AlreadyReported);
+    EXPECT_EQ(Shown(), (std::vector<std::string> { "There was an error saving the local blog database." }));
+    EXPECT_EQ(SoapActions(), (std::vector<std::string> { "GC" })) << "the pending entry waits";
+
+    std::filesystem::remove(folder);
+    std::filesystem::rename(away, folder);
+    EXPECT_FALSE(StoreOnDisk()->FindEntryByServerId(9100)) << "the file is the store before the sync";
+    service.On("GC", [](const HttpTestServer::Request&) { return HttpTestServer::Ok(ChangesResponseBuilder().Timestamp(ScriptedService::NowText()).Text()); });
+    EXPECT_EQ(SyncBlog(), Error::Success);
+    auto saved = StoreOnDisk();
+    EXPECT_TRUE(saved->FindEntryByServerId(9100));
+    EXPECT_EQ(std::count_if(saved->GetEntries().begin(), saved->GetEntries().end(),
+                  [](const std::unique_ptr<BlogEntry>& entry) { return entry->IsPending(); }),
+        0);
 }
