@@ -63,7 +63,7 @@ QStringList Items(QComboBox* list)
 
 TEST_F(EntryDialogs, EditEntryOpensWithTheEntryAndItsThumbnail)
 {
-    EditEntryWorkflow workflow(*blog.user, *blog.store, *entry, false);
+    EditEntryWorkflow workflow(*blog.user, *blog.store, *entry, false, nullptr);
     CEditEntryDlg dialog(workflow);
     dialog.show();
     QApplication::processEvents();
@@ -94,7 +94,7 @@ TEST_F(EntryDialogs, EditEntryOpensWithTheEntryAndItsThumbnail)
 TEST_F(EntryDialogs, EditEntryHoldsItsLimitsAndSavesWhatChanged)
 {
     entry->SetTitle(std::string(60, 't'));
-    EditEntryWorkflow workflow(*blog.user, *blog.store, *entry, false);
+    EditEntryWorkflow workflow(*blog.user, *blog.store, *entry, false, nullptr);
     CEditEntryDlg dialog(workflow);
     auto* title = Find<LimitedLineEdit>(dialog, "titleField");
     EXPECT_EQ(title->text().size(), 60) << "a longer title from the service is shown whole";
@@ -122,7 +122,7 @@ TEST_F(EntryDialogs, AReadOnlyEntryHasNoSyncButtonAndNoCategoryEditor)
     blog.store->GetBlogInfo().SetGroupBlog(1);
     blog.store->GetBlogInfo().SetOwnerId(TestBlog::kOtherUserId);
     entry->SetPosterId(TestBlog::kOtherUserId);
-    EditEntryWorkflow workflow(*blog.user, *blog.store, *entry, false);
+    EditEntryWorkflow workflow(*blog.user, *blog.store, *entry, false, nullptr);
     CEditEntryDlg dialog(workflow);
     EXPECT_TRUE(Find<QPushButton>(dialog, "syncButton")->isHidden());
     EXPECT_EQ(Items(Find<QComboBox>(dialog, "categoryList")).back(), "Unfiled");
@@ -130,7 +130,7 @@ TEST_F(EntryDialogs, AReadOnlyEntryHasNoSyncButtonAndNoCategoryEditor)
 
 TEST_F(EntryDialogs, DeleteAsksWithTheDeleteDialogAndClosesWithItsResult)
 {
-    EditEntryWorkflow workflow(*blog.user, *blog.store, *entry, false);
+    EditEntryWorkflow workflow(*blog.user, *blog.store, *entry, false, nullptr);
     CEditEntryDlg dialog(workflow);
     QString question;
     WhenModalOpens([&](QWidget* modal) {
@@ -152,7 +152,7 @@ TEST_F(EntryDialogs, DeleteAsksWithTheDeleteDialogAndClosesWithItsResult)
 
 TEST_F(EntryDialogs, EditCategoriesFromTheListKeepsWhatWasTyped)
 {
-    EditEntryWorkflow workflow(*blog.user, *blog.store, *entry, false);
+    EditEntryWorkflow workflow(*blog.user, *blog.store, *entry, false, nullptr);
     int rebuilt = 0;
     workflow.SetCategoriesChangedHandler([&] { ++rebuilt; });
     CEditEntryDlg dialog(workflow);
@@ -179,7 +179,7 @@ TEST_F(EntryDialogs, EditCategoriesFromTheListKeepsWhatWasTyped)
 
 TEST_F(EntryDialogs, EditEntryKeepsItsLayoutWhenMadeVeryLow)
 {
-    EditEntryWorkflow workflow(*blog.user, *blog.store, *entry, false);
+    EditEntryWorkflow workflow(*blog.user, *blog.store, *entry, false, nullptr);
     CEditEntryDlg dialog(workflow);
     dialog.show();
     auto* ok = Find<QPushButton>(dialog, "okButton");
