@@ -60,12 +60,11 @@ CEditEntryDlg::CEditEntryDlg(EditEntryWorkflow& workflow, QWidget* parent)
         Layout().Anchor(button);
     Layout().IgnoreHeightsUpTo(EditEntryWorkflow::kLowestLaidOutHeight);
 
-    // Storing one entry on the web on its own is not possible yet, so the
-    // button is shown disabled rather than doing nothing.
-    m_sync->setEnabled(false);
+    m_sync->setEnabled(workflow.GetSyncButton() == EditEntryWorkflow::SyncButton::Enabled);
     m_sync->setVisible(workflow.GetSyncButton() != EditEntryWorkflow::SyncButton::Hidden);
 
     connect(remove, &QPushButton::clicked, this, &CEditEntryDlg::Delete);
+    connect(m_sync, &QPushButton::clicked, this, [this] { Finish(m_workflow.Sync(ReadControls()), [this](int field) { return Field(field); }); });
     connect(ok, &QPushButton::clicked, this, [this] { Finish(m_workflow.Ok(ReadControls()), [this](int field) { return Field(field); }); });
     connect(cancel, &QPushButton::clicked, this, &CHandheldDialog::reject);
     connect(m_category, &QComboBox::activated, this, &CEditEntryDlg::CategoryChosen);

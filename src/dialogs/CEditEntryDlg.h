@@ -13,7 +13,8 @@ class QTimeEdit;
 class ThumbnailFrame;
 
 // "Edit Entry": the entry's thumbnail, date and time, category, title and
-// caption, with "Delete..." and "Sync". It closes with OK, Cancel or
+// caption, with "Delete..." and "Sync" (which stores the entry on the web
+// before closing with OK). It closes with OK, Cancel or
 // DialogResults::EntryDeleted. The category list's "Edit Categories..."
 // opens the category editor and keeps what was typed meanwhile.
 class CEditEntryDlg : public CHandheldDialog {

@@ -1,15 +1,18 @@
 #include "workflows/EditEntryWorkflow.h"
 
 #include "workflows/FieldLimits.h"
+#include "workflows/NetworkOperations.h"
+#include "workflows/NetworkStep.h"
 
 #include "app/Messages.h"
 #include "model/CWinBlogStorage.h"
 #include "platform/CodePage.h"
 
-EditEntryWorkflow::EditEntryWorkflow(CWinBlogUser& user, CWinBlogStorage& store, BlogEntry& entry, bool notOnWeb)
+EditEntryWorkflow::EditEntryWorkflow(CWinBlogUser& user, CWinBlogStorage& store, BlogEntry& entry, bool notOnWeb, NetworkOperations* network)
     : m_user(user)
     , m_store(store)
     , m_entry(entry)
+    , m_network(network)
     , m_notOnWeb(notOnWeb)
     , m_readOnly(store.IsReadOnly(&entry))
 {
@@ -32,6 +35,13 @@ std::optional<size_t> EditEntryWorkflow::StoredCategoryItem() const
             return i;
     }
     return std::nullopt;
+}
+
+EditEntryWorkflow::SyncButton EditEntryWorkflow::GetSyncButton() const
+{
+    if (m_readOnly)
+        return SyncButton::Hidden;
+    return m_network ? SyncButton::Enabled : SyncButton::Disabled;
 }
 
 std::span<const std::uint8_t> EditEntryWorkflow::Thumbnail() const
@@ -104,6 +114,29 @@ DialogOutcome EditEntryWorkflow::Ok(const Controls& controls)
         (void)m_store.Save();
     }
     return DialogOutcome::Close(DialogResults::Ok);
+}
+
+DialogOutcome EditEntryWorkflow::Sync(const Controls& controls)
+{
+    DialogOutcome applied = Ok(controls);
+    if (applied.closes && !m_readOnly && m_network && m_entry.IsPending())
+        SendEntry();
+    return applied;
+}
+
+// The changes were saved before the send, so a send that does not get
+// through loses nothing: the entry stays pending and goes with the next
+// sync.
+void EditEntryWorkflow::SendEntry()
+{
+    RunConnected(
+        [&](ProgressWindow& progress) {
+            // The sync shows its own failures and the cancel; a blog that
+            // synced is saved, as after the view's sync of the blog.
+            if (m_network->SyncBlog(m_store, m_user, &m_entry, progress) == Error::Success)
+                (void)m_store.Save(); // a failed save has been reported (message 6002)
+        },
+        m_store.GetBlogInfo().GetUrlName());
 }
 
 DeleteEntriesWorkflow EditEntryWorkflow::DeleteDialog() const

@@ -16,10 +16,11 @@
 class BlogEntry;
 class CWinBlogStorage;
 class CWinBlogUser;
+class NetworkOperations;
 
 // "Edit Entry" (CEditEntryDlg): one entry's date and time, category, title
-// and caption; deleting the entry. An entry the user may not change is
-// shown all the same, but nothing of it changes.
+// and caption; deleting the entry; storing it on the web at once. An entry
+// the user may not change is shown all the same, but nothing of it changes.
 class EditEntryWorkflow {
 public:
     enum Field : int {
@@ -55,16 +56,19 @@ public:
     };
 
     // How the Sync button shows: hidden for an entry the user may not
-    // change; otherwise disabled, as long as the program cannot store one
-    // entry on the web on its own.
+    // change, since there is nothing of it to send; disabled when the
+    // opener has no service to send through, so that the button never
+    // silently does nothing; enabled otherwise.
     enum class SyncButton {
         Hidden,
         Disabled,
+        Enabled,
     };
 
     // notOnWeb: the opener says the entry was never published. The user is
-    // the one whose entry it may be.
-    EditEntryWorkflow(CWinBlogUser& user, CWinBlogStorage& store, BlogEntry& entry, bool notOnWeb);
+    // the one whose entry it may be. Sync sends through `network`; without
+    // it the button is disabled.
+    EditEntryWorkflow(CWinBlogUser& user, CWinBlogStorage& store, BlogEntry& entry, bool notOnWeb, NetworkOperations* network);
 
     // Called after the user changed the blog's categories from the list, so
     // that the opener can rebuild what shows them.
@@ -75,7 +79,7 @@ public:
     BlogEntry& GetEntry() { return m_entry; }
     bool IsNotOnWeb() const { return m_notOnWeb; }
     bool IsReadOnly() const { return m_readOnly; }
-    SyncButton GetSyncButton() const { return m_readOnly ? SyncButton::Hidden : SyncButton::Disabled; }
+    SyncButton GetSyncButton() const;
     const std::vector<ListItem>& CategoryList() const { return m_items; }
     // The entry's thumbnail (a JPEG), drawn in the picture frame.
     std::span<const std::uint8_t> Thumbnail() const;
@@ -87,6 +91,14 @@ public:
     // becomes pending and the store is saved. For an entry the user may not
     // change, string 500 or 501 is shown instead and nothing changes.
     DialogOutcome Ok(const Controls& controls);
+    // "Sync": applied as by OK (a field past its limit keeps the dialog
+    // open). An entry that is pending afterwards, changed now or before,
+    // is then stored on the web under the progress window, once connected,
+    // with the blog's URL name as the window's title; a blog that synced is
+    // saved. The dialog closes with OK whether the entry went or not:
+    // without a connection, or after a cancel or a failure (shown where it
+    // arose), the entry stays pending with its changes for the next sync.
+    DialogOutcome Sync(const Controls& controls);
 
     // "Delete...": the delete dialog is opened with this workflow, and
     // unless it is cancelled Delete deletes the entry with its choices,
@@ -105,10 +117,12 @@ public:
 private:
     void FillCategoryList();
     std::optional<size_t> StoredCategoryItem() const;
+    void SendEntry();
 
     CWinBlogUser& m_user;
     CWinBlogStorage& m_store;
     BlogEntry& m_entry;
+    NetworkOperations* m_network;
     bool m_notOnWeb;
     bool m_readOnly;
     std::vector<ListItem> m_items;

@@ -52,7 +52,8 @@ void MainViewController::AfterEntryRemoved()
 
 DialogResult MainViewController::RunEditEntryDialog(CWinBlogStorage& blog, BlogEntry& entry, bool notOnWeb)
 {
-    EditEntryWorkflow workflow(m_user, blog, entry, notOnWeb);
+    // Its Sync stores the entry on the web through the view's operations.
+    EditEntryWorkflow workflow(m_user, blog, entry, notOnWeb, m_network);
     // Categories edited from the dialog's list show in the menus at once.
     workflow.SetCategoriesChangedHandler([this] {
         if (m_currentBlog)

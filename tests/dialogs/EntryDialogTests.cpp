@@ -1,7 +1,9 @@
 #include "DialogTestKit.h"
 #include "QtTestEnvironment.h"
+#include "workflows/ScriptedNetwork.h"
 #include "workflows/TestBlog.h"
 
+#include "app/Preferences.h"
 #include "dialogs/CCaptionDlg.h"
 #include "dialogs/CCategorizeEntriesDlg.h"
 #include "dialogs/CCategoryNameDlg.h"
@@ -63,7 +65,8 @@ QStringList Items(QComboBox* list)
 
 TEST_F(EntryDialogs, EditEntryOpensWithTheEntryAndItsThumbnail)
 {
-    EditEntryWorkflow workflow(*blog.user, *blog.store, *entry, false);
+    ScriptedNetwork network;
+    EditEntryWorkflow workflow(*blog.user, *blog.store, *entry, false, &network);
     CEditEntryDlg dialog(workflow);
     dialog.show();
     QApplication::processEvents();
@@ -80,7 +83,7 @@ TEST_F(EntryDialogs, EditEntryOpensWithTheEntryAndItsThumbnail)
     EXPECT_EQ(Find<LimitedTextEdit>(dialog, "captionField")->toPlainText(), "Boats waiting for the tide.\nThe light was perfect.");
     auto* sync = Find<QPushButton>(dialog, "syncButton");
     EXPECT_TRUE(sync->isVisible());
-    EXPECT_FALSE(sync->isEnabled());
+    EXPECT_TRUE(sync->isEnabled());
     // The 96 x 96 thumbnail fitted into the frame.
     const QImage& picture = Find<ThumbnailFrame>(dialog, "thumbnail")->Picture();
     EXPECT_EQ(picture.size(), QSize(70, 70));
@@ -89,12 +92,40 @@ TEST_F(EntryDialogs, EditEntryOpensWithTheEntryAndItsThumbnail)
     Click(dialog, "OK");
     EXPECT_EQ(dialog.result(), DialogResults::Ok);
     EXPECT_FALSE(entry->IsPending()) << "nothing changed, CR LF line breaks included";
+    EXPECT_TRUE(network.calls.empty());
+
+    // Without a service to send through the button is there but off.
+    EditEntryWorkflow offline(*blog.user, *blog.store, *entry, false, nullptr);
+    CEditEntryDlg offlineDialog(offline);
+    EXPECT_FALSE(Find<QPushButton>(offlineDialog, "syncButton")->isHidden());
+    EXPECT_FALSE(Find<QPushButton>(offlineDialog, "syncButton")->isEnabled());
+}
+
+TEST_F(EntryDialogs, SyncAppliesTheFieldsThenSendsTheEntry)
+{
+    ASSERT_TRUE(WriteServiceHost(u"127.0.0.1:9"));
+    ScriptedNetwork network;
+    EditEntryWorkflow workflow(*blog.user, *blog.store, *entry, false, &network);
+    CEditEntryDlg dialog(workflow);
+    auto* title = Find<LimitedLineEdit>(dialog, "titleField");
+    title->SetText(QString(50, 't')); // past the limit, as a title from the service may be
+    Click(dialog, "Sync");
+    EXPECT_EQ(dialog.result(), 0);
+    EXPECT_EQ(blog.Shown(), std::vector<std::string> { "Please enter no more than 49 characters." });
+    EXPECT_TRUE(network.calls.empty());
+
+    title->SetText("Harbour at dusk");
+    network.during = [&](ProgressWindow&) { EXPECT_EQ(entry->GetTitle(), "Harbour at dusk") << "applied before the send"; };
+    Click(dialog, "Sync");
+    EXPECT_EQ(dialog.result(), DialogResults::Ok);
+    EXPECT_EQ(network.calls, (std::vector<std::string> { "SyncBlog entry" }));
+    EXPECT_TRUE(blog.Reloaded()->FindEntryByServerId(2)->IsPending()) << "the scripted service took nothing";
 }
 
 TEST_F(EntryDialogs, EditEntryHoldsItsLimitsAndSavesWhatChanged)
 {
     entry->SetTitle(std::string(60, 't'));
-    EditEntryWorkflow workflow(*blog.user, *blog.store, *entry, false);
+    EditEntryWorkflow workflow(*blog.user, *blog.store, *entry, false, nullptr);
     CEditEntryDlg dialog(workflow);
     auto* title = Find<LimitedLineEdit>(dialog, "titleField");
     EXPECT_EQ(title->text().size(), 60) << "a longer title from the service is shown whole";
@@ -122,7 +153,8 @@ TEST_F(EntryDialogs, AReadOnlyEntryHasNoSyncButtonAndNoCategoryEditor)
     blog.store->GetBlogInfo().SetGroupBlog(1);
     blog.store->GetBlogInfo().SetOwnerId(TestBlog::kOtherUserId);
     entry->SetPosterId(TestBlog::kOtherUserId);
-    EditEntryWorkflow workflow(*blog.user, *blog.store, *entry, false);
+    ScriptedNetwork network;
+    EditEntryWorkflow workflow(*blog.user, *blog.store, *entry, false, &network);
     CEditEntryDlg dialog(workflow);
     EXPECT_TRUE(Find<QPushButton>(dialog, "syncButton")->isHidden());
     EXPECT_EQ(Items(Find<QComboBox>(dialog, "categoryList")).back(), "Unfiled");
@@ -130,7 +162,7 @@ TEST_F(EntryDialogs, AReadOnlyEntryHasNoSyncButtonAndNoCategoryEditor)
 
 TEST_F(EntryDialogs, DeleteAsksWithTheDeleteDialogAndClosesWithItsResult)
 {
-    EditEntryWorkflow workflow(*blog.user, *blog.store, *entry, false);
+    EditEntryWorkflow workflow(*blog.user, *blog.store, *entry, false, nullptr);
     CEditEntryDlg dialog(workflow);
     QString question;
     WhenModalOpens([&](QWidget* modal) {
@@ -152,7 +184,7 @@ TEST_F(EntryDialogs, DeleteAsksWithTheDeleteDialogAndClosesWithItsResult)
 
 TEST_F(EntryDialogs, EditCategoriesFromTheListKeepsWhatWasTyped)
 {
-    EditEntryWorkflow workflow(*blog.user, *blog.store, *entry, false);
+    EditEntryWorkflow workflow(*blog.user, *blog.store, *entry, false, nullptr);
     int rebuilt = 0;
     workflow.SetCategoriesChangedHandler([&] { ++rebuilt; });
     CEditEntryDlg dialog(workflow);
@@ -179,7 +211,7 @@ TEST_F(EntryDialogs, EditCategoriesFromTheListKeepsWhatWasTyped)
 
 TEST_F(EntryDialogs, EditEntryKeepsItsLayoutWhenMadeVeryLow)
 {
-    EditEntryWorkflow workflow(*blog.user, *blog.store, *entry, false);
+    EditEntryWorkflow workflow(*blog.user, *blog.store, *entry, false, nullptr);
     CEditEntryDlg dialog(workflow);
     dialog.show();
     auto* ok = Find<QPushButton>(dialog, "okButton");

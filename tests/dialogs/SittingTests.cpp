@@ -286,6 +286,17 @@ TEST_F(DesktopSitting, OnePersonsSittingReachesTheServiceAndTheStore)
         EXPECT_TRUE(found);
     }
 
+    // Harbour's caption is changed in the entry editor and sent at once
+    // with its Sync; the entry page stays open.
+    ASSERT_TRUE(RunWithDialog(Command::EditEntry, [](QDialog& dialog) {
+        Find<LimitedTextEdit>(dialog, "captionField")->SetText(u"Boats waiting for the evening tide.");
+        Click(dialog, "Sync");
+    }));
+    EXPECT_EQ(NewMessages(), "");
+    EXPECT_EQ(Controller().GetMode(), ViewMode::Entry);
+    EXPECT_FALSE(Saved()->FindEntryByServerId(harbour)->IsPending());
+    EXPECT_EQ(RecordTitled(OnTheService(), "Harbour")["CP"], "Boats waiting for the evening tide.");
+
     // A larger photo of Harbour, now: 640 x 480 into the blog's photo
     // folder.
     ASSERT_TRUE(RunWithDialog(Command::DownloadPhoto, [](QDialog& dialog) {

@@ -1,6 +1,6 @@
-// The comments, photo e-mail and remote post dialogs' workflows sending to
-// the reference service on 127.0.0.1, and to a scripted server for the
-// failures the reference service does not make.
+// The comments, photo e-mail, remote post and edit entry dialogs' workflows
+// sending to the reference service on 127.0.0.1, and to a scripted server
+// for the failures the reference service does not make.
 
 #include "../server/ServerTestKit.h"
 #include "ScriptedDialogHost.h"
@@ -13,6 +13,7 @@
 #include "platform/CodePage.h"
 #include "workflows/AddCommentWorkflow.h"
 #include "workflows/CommentsWorkflow.h"
+#include "workflows/EditEntryWorkflow.h"
 #include "workflows/PhotoEmailWorkflow.h"
 #include "workflows/PostRemoteEntryWorkflow.h"
 
@@ -57,6 +58,25 @@ protected:
         CommentsWorkflow workflow(*blog.user, *blog.store, *entry, dialogs, &network);
         (void)workflow.Open();
         return workflow.Add(std::nullopt);
+    }
+
+    // The entry's Sync in the edit dialog, with the title as typed.
+    DialogOutcome SyncEntry(const std::u16string& title)
+    {
+        EditEntryWorkflow dialog(*blog.user, *blog.store, *entry, false, &network);
+        auto controls = dialog.Opening();
+        controls.title = title;
+        return dialog.Sync(controls);
+    }
+
+    // The entry's title as the service holds it.
+    std::string TitleOnTheWeb()
+    {
+        for (auto& record : web.GetChanges("trips").Records("PI")) {
+            if (record["ID"] == std::to_string(entryId))
+                return record["TI"];
+        }
+        return "(not on the web)";
     }
 
     std::string Outbox()
@@ -156,7 +176,90 @@ TEST_F(ReferenceSends, ARemoteBlogTheServiceDoesNotKnowIsRefused)
     EXPECT_EQ(Outbox(), "");
 }
 
+TEST_F(ReferenceSends, AnEditedEntrysSyncReachesTheWebAtOnce)
+{
+    EXPECT_EQ(TitleOnTheWeb(), "Dunes");
+    EXPECT_EQ(SyncEntry(u"Dunes at dusk"), DialogOutcome::Close(DialogResults::Ok));
+    EXPECT_TRUE(blog.Shown().empty());
+    EXPECT_EQ(TitleOnTheWeb(), "Dunes at dusk");
+    EXPECT_FALSE(entry->IsPending());
+    auto reloaded = blog.Reloaded();
+    BlogEntry* saved = reloaded->FindEntryByServerId(entryId);
+    ASSERT_NE(saved, nullptr);
+    EXPECT_EQ(saved->GetTitle(), "Dunes at dusk");
+    EXPECT_FALSE(saved->IsPending()) << "the store was saved after the send";
+    EXPECT_EQ(blog.store->GetEntries().GetSize(), 1u) << "the entry went alone, without the blog's changes";
+}
+
+TEST_F(ReferenceSends, AnEntryChangedEarlierIsSentByASyncThatChangesNothing)
+{
+    entry->SetTitleText(u"Windy dunes");
+    entry->SetPending(true);
+    ASSERT_EQ(blog.store->Save(), Error::Success);
+    EXPECT_EQ(SyncEntry(u"Windy dunes"), DialogOutcome::Close(DialogResults::Ok));
+    EXPECT_EQ(TitleOnTheWeb(), "Windy dunes");
+    EXPECT_FALSE(blog.Reloaded()->FindEntryByServerId(entryId)->IsPending());
+}
+
+TEST_F(ReferenceSends, AnEntrySyncWithoutAConnectionKeepsTheEditPending)
+{
+    // A broadcast address: the route probe is refused, as on a device
+    // without a network.
+    ASSERT_TRUE(WriteServiceHost(u"255.255.255.255:80"));
+    EXPECT_EQ(SyncEntry(u"Dunes at dusk"), DialogOutcome::Close(DialogResults::Ok));
+    EXPECT_EQ(blog.Shown().size(), 1u) << "the connection says why";
+    EXPECT_EQ(TitleOnTheWeb(), "Dunes");
+    auto reloaded = blog.Reloaded();
+    BlogEntry* saved = reloaded->FindEntryByServerId(entryId);
+    EXPECT_EQ(saved->GetTitle(), "Dunes at dusk");
+    EXPECT_TRUE(saved->IsPending());
+
+    // The next Sync, connected, sends the kept change.
+    ASSERT_TRUE(WriteServiceHost(Utf8ToUtf16(reference.Host())));
+    EXPECT_EQ(SyncEntry(u"Dunes at dusk"), DialogOutcome::Close(DialogResults::Ok));
+    EXPECT_EQ(TitleOnTheWeb(), "Dunes at dusk");
+    EXPECT_FALSE(entry->IsPending());
+}
+
 // Failures only a scripted server makes: an error page, a dropped answer.
+
+// The person at the screen presses the progress window's Cancel once the
+// server holds a request, and otherwise answers as the headless
+// interaction does.
+class CancelOnceSent final : public HeadlessUserInteraction {
+public:
+    explicit CancelOnceSent(const HttpTestServer& server)
+        : m_server(server)
+    {
+    }
+
+    std::unique_ptr<ProgressWindow> OpenProgressWindow(int lines, bool showNow) override
+    {
+        return std::make_unique<Window>(m_server, HeadlessUserInteraction::OpenProgressWindow(lines, showNow));
+    }
+
+private:
+    class Window final : public ProgressWindow {
+    public:
+        Window(const HttpTestServer& server, std::unique_ptr<ProgressWindow> shown)
+            : m_server(server)
+            , m_shown(std::move(shown))
+        {
+        }
+        void Show() override { m_shown->Show(); }
+        void SetLine(int index, std::string_view text) override { m_shown->SetLine(index, text); }
+        void ClearStatus() override { m_shown->ClearStatus(); }
+        void Step() override { m_shown->Step(); }
+        bool IsCancelled() override { return !m_server.Requests().empty() || m_shown->IsCancelled(); }
+
+    private:
+        const HttpTestServer& m_server;
+        std::unique_ptr<ProgressWindow> m_shown;
+    };
+
+    const HttpTestServer& m_server;
+};
+
 class ScriptedSends : public testing::Test {
 protected:
     ScriptedSends()
@@ -209,6 +312,29 @@ TEST_F(ScriptedSends, ACancelledCommentWaitsForTheNextSync)
     auto reloaded = blog.Reloaded();
     ASSERT_NE(reloaded->GetFirstPendingComment(), nullptr);
     EXPECT_EQ(reloaded->GetFirstPendingComment()->GetText(), "Not yet");
+}
+
+TEST_F(ScriptedSends, ACancelledEntrySyncClosesTheDialogAndKeepsTheEditPending)
+{
+    // The server never answers; the user gives up once the entry is sent.
+    server.SetResponder([](const HttpTestServer::Request&) { return HttpTestServer::Silent(); });
+    CancelOnceSent person(server);
+    UserInteraction::Use(&person);
+    EditEntryWorkflow dialog(*blog.user, *blog.store, *entry, false, &network);
+    auto controls = dialog.Opening();
+    controls.caption = u"Not yet";
+    DialogOutcome outcome = dialog.Sync(controls);
+    UserInteraction::Use(&blog.Interaction());
+    EXPECT_EQ(outcome, DialogOutcome::Close(DialogResults::Ok));
+    ASSERT_EQ(person.ShownMessages().size(), 1u);
+    EXPECT_EQ(person.ShownMessages()[0].text, "Sync Cancelled.");
+    ASSERT_EQ(server.Requests().size(), 1u);
+    EXPECT_NE(server.Requests()[0].body.find("Not yet"), std::string::npos) << "the entry was on its way";
+    auto reloaded = blog.Reloaded();
+    BlogEntry* saved = reloaded->FindEntryByServerId(11);
+    ASSERT_NE(saved, nullptr);
+    EXPECT_EQ(saved->GetCaption(), "Not yet");
+    EXPECT_TRUE(saved->IsPending());
 }
 
 TEST_F(ScriptedSends, AnAnswerWithoutTheCommentsIdKeepsItPending)
