@@ -22,6 +22,11 @@ void TerminalUserInteraction::ShowMessage(std::string_view text, MessageIcon)
     std::cerr << text << "\n";
 }
 
+bool TerminalUserInteraction::CanAnswerQuestions() const
+{
+    return m_presetAnswer.has_value() || IsInteractive();
+}
+
 bool TerminalUserInteraction::AskYesNo(std::string_view text, MessageIcon, DefaultButton defaultButton)
 {
     if (m_presetAnswer) {

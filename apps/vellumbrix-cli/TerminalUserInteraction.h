@@ -19,6 +19,7 @@ public:
 
     void ShowMessage(std::string_view text, MessageIcon icon) override;
     bool AskYesNo(std::string_view text, MessageIcon icon, DefaultButton defaultButton) override;
+    bool CanAnswerQuestions() const override;
     NewVersionChoice ShowNewVersion(std::string_view version) override;
     void OpenWebPage(std::string_view url) override;
     void RequestQuit() override { }

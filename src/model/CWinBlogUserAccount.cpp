@@ -1,5 +1,7 @@
 #include "model/CWinBlogUser.h"
 
+#include "platform/UserInteraction.h"
+
 #include <vector>
 
 static constexpr std::string_view kFreeAccountType = "free";
@@ -20,7 +22,15 @@ bool CWinBlogUser::ReconcileAccount(const AccountData& account)
         }
         // A known blog that is not on the device was removed here; the
         // service must forget it too.
-        if (IsKnownBlog(urlName) || !SubscribeBlog(urlName))
+        if (IsKnownBlog(urlName)) {
+            needsRepair = true;
+            continue;
+        }
+        // An offer nobody can answer (a command run without a terminal and
+        // without --yes or --no) is turned down without being refused: the
+        // blog stays subscribed on the web, to be offered again by a later
+        // refresh.
+        if (!SubscribeBlog(urlName) && UserInteraction::Current().CanAnswerQuestions())
             needsRepair = true;
     }
 

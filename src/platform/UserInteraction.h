@@ -39,6 +39,10 @@ public:
     virtual void ShowMessage(std::string_view text, MessageIcon icon) = 0;
     // A modal Yes/No question; true means Yes.
     virtual bool AskYesNo(std::string_view text, MessageIcon icon, DefaultButton defaultButton) = 0;
+    // Whether a person, or an answer given in advance, answers questions.
+    // Without either AskYesNo says No, which is nobody's choice: callers
+    // for whom a No changes something elsewhere leave it be instead.
+    virtual bool CanAnswerQuestions() const { return true; }
 
     // The new-version notice: shows the version, offers to ignore it and to
     // download it.

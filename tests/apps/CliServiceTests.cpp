@@ -211,3 +211,29 @@ TEST_F(CliService, PhotoEmailsRemotePostsChannelsAndUpdates)
     ASSERT_EQ(latest.status, 0) << latest.err;
     EXPECT_EQ(Json::parse(latest.out)["new_version"], false);
 }
+
+// A login run by a script, with no terminal and neither --yes nor --no, is
+// offered the account's subscriptions and cannot take them; that is not
+// the person turning them down, so the service keeps them.
+TEST_F(CliService, SubscriptionsOfferedToNobodyStaySubscribedOnTheWeb)
+{
+    CliDevice owner(reference.Host());
+    MakeOwner(owner, 1);
+    reference.AddUser("reader@example.com", kPassword);
+    CliDevice reader(reference.Host());
+    reader.Json({ "--yes", "login", "reader@example.com", kPassword });
+    ASSERT_EQ(reader.Run({ "subscribe", "trip", "--limit", "0" }).status, 0);
+
+    CliDevice script(reference.Host());
+    auto login = script.Run({ "login", "reader@example.com", kPassword });
+    ASSERT_EQ(login.status, 0) << login.err;
+    EXPECT_EQ(Json::parse(login.out)["blogs"], Json::array());
+    EXPECT_TRUE(Contains(login.err, "--yes")) << login.err;
+
+    Json refreshed = script.Json({ "--yes", "account", "--refresh" });
+    EXPECT_EQ(refreshed["blogs"], Json::array({ "trip" })) << "the service still lists the subscription";
+    Json declined = CliDevice(reference.Host()).Json({ "--no", "login", "reader@example.com", kPassword });
+    EXPECT_EQ(declined["blogs"], Json::array());
+    EXPECT_EQ(CliDevice(reference.Host()).Json({ "--yes", "login", "reader@example.com", kPassword })["blogs"], Json::array())
+        << "a No given in advance is the person's answer: the service forgets the blog";
+}
