@@ -5,7 +5,7 @@
 #include "server/photos/PhotoStore.h"
 #include "server/photos/PictureFitting.h"
 
-ErrorOr<UploadedPhoto> PreparePhotoUpload(std::string_view jpeg)
+ErrorOr<UploadedPhoto> ReadPhotoUpload(std::string_view jpeg)
 {
     auto stripped = RemoveLocation(jpeg);
     if (stripped.IsError())
@@ -14,7 +14,7 @@ ErrorOr<UploadedPhoto> PreparePhotoUpload(std::string_view jpeg)
     auto firstScan = WalkJpegHeaders(*stripped, [](const JpegSegment&) {});
     if (firstScan.IsError() || !HasEndOfImage(*stripped, *firstScan))
         return Error::InvalidData;
-    auto size = CheckDecodablePicture(*stripped);
+    auto size = ReadPictureSize(*stripped);
     if (size.IsError())
         return size.GetError();
     UploadedPhoto photo;
@@ -24,5 +24,15 @@ ErrorOr<UploadedPhoto> PreparePhotoUpload(std::string_view jpeg)
     photo.width = static_cast<std::uint32_t>(size->width);
     photo.height = static_cast<std::uint32_t>(size->height);
     photo.bytes = stripped.ReleaseValue();
+    return photo;
+}
+
+ErrorOr<UploadedPhoto> PreparePhotoUpload(std::string_view jpeg)
+{
+    auto photo = ReadPhotoUpload(jpeg);
+    if (photo.IsError())
+        return photo;
+    if (ErrorCode code = CheckPictureDecodes(photo->bytes); code != Error::Success)
+        return code;
     return photo;
 }

@@ -19,6 +19,13 @@ struct UploadedPhoto {
     bool stored { false };
 };
 
-// Fails with the decoder's code (or InvalidData) for anything but a JPEG
-// photo the service can serve.
+// The upload read up to its decoding: its location removed, a file cut
+// short or one whose headers our decoder does not read refused (with the
+// decoder's code or InvalidData), its size read and its key made. Its
+// decoding (CheckPictureDecodes on its bytes) is the costly step left, which
+// the service runs while the photo's file is written.
+ErrorOr<UploadedPhoto> ReadPhotoUpload(std::string_view jpeg);
+
+// Both steps: fails with the decoder's code (or InvalidData) for anything
+// but a JPEG photo the service can serve.
 ErrorOr<UploadedPhoto> PreparePhotoUpload(std::string_view jpeg);

@@ -27,7 +27,7 @@ int DecodingScale(PictureSize picture, PictureSize wanted)
 
 }
 
-ErrorOr<PictureSize> CheckDecodablePicture(std::string_view jpeg)
+ErrorOr<PictureSize> ReadPictureSize(std::string_view jpeg)
 {
     JpegImage image(Bytes(jpeg), jpeg.size());
     JpegInfo info;
@@ -37,12 +37,26 @@ ErrorOr<PictureSize> CheckDecodablePicture(std::string_view jpeg)
     // decoding alone would take the service's memory and time.
     if (info.width == 0 || info.height == 0 || std::uint64_t(info.width) * info.height > MaximumPhotoPixels)
         return Error::InvalidData;
+    return PictureSize { info.width, info.height };
+}
+
+ErrorCode CheckPictureDecodes(std::string_view jpeg)
+{
     // The smallest decode reads every block of the file, so a file that
     // passes here can be scaled to any size later.
+    JpegImage image(Bytes(jpeg), jpeg.size());
     auto decoded = image.Decode(3, false);
-    if (decoded.IsError())
-        return decoded.GetError();
-    return PictureSize { info.width, info.height };
+    return decoded.IsError() ? decoded.GetError() : Error::Success;
+}
+
+ErrorOr<PictureSize> CheckDecodablePicture(std::string_view jpeg)
+{
+    auto size = ReadPictureSize(jpeg);
+    if (size.IsError())
+        return size;
+    if (ErrorCode code = CheckPictureDecodes(jpeg); code != Error::Success)
+        return code;
+    return size;
 }
 
 PictureSize FittedSize(PictureSize size, int longSide, int shortSide)

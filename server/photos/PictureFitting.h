@@ -14,9 +14,17 @@ struct PictureSize {
 // The most pixels a photo may have.
 constexpr std::uint64_t MaximumPhotoPixels = 120'000'000;
 
-// Reads a JPEG's size and checks that our decoder can decode it whole (a
-// progressive or damaged file fails with the decoder's code, one larger
-// than MaximumPhotoPixels with InvalidData).
+// Reads a JPEG's size from its headers (a file whose headers our decoder
+// does not read fails with the decoder's code, one larger than
+// MaximumPhotoPixels with InvalidData).
+ErrorOr<PictureSize> ReadPictureSize(std::string_view jpeg);
+
+// Checks that our decoder decodes the JPEG whole (a progressive or damaged
+// file fails with the decoder's code). It decodes every block, which costs
+// as much as the rest of an upload.
+ErrorCode CheckPictureDecodes(std::string_view jpeg);
+
+// Both: the size of a JPEG our decoder decodes whole.
 ErrorOr<PictureSize> CheckDecodablePicture(std::string_view jpeg);
 
 // The size a picture of `size` takes when it is shrunk to fit a box of

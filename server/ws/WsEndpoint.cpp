@@ -4,6 +4,7 @@
 #include "server/actions/BlogAccess.h"
 #include "server/auth/Authentication.h"
 #include "server/photos/PhotoUpload.h"
+#include "server/photos/PictureFitting.h"
 #include "server/soap/RequestParser.h"
 #include "server/soap/ResponseWriter.h"
 #include "server/soap/ServiceErrorText.h"
@@ -13,6 +14,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <future>
 #include <random>
 #include <thread>
 
@@ -112,6 +114,20 @@ ErrorOr<std::optional<BlogRecord>> BlogTakingUpload(SqlDatabase& database, const
 
 }
 
+ErrorCode WsEndpoint::StoreUpload(const ServiceRequest& request, std::int64_t now, UploadedPhoto& upload, UploadGuard& uploadGuard)
+{
+    auto blog = BlogTakingUpload(m_database, request, now);
+    if (blog.IsError())
+        return blog.GetError();
+    if (!*blog)
+        return Error::Success;
+    uploadGuard.SetBlog((*blog)->name);
+    if (ErrorCode code = m_photos.StoreOriginal((*blog)->name, upload.key, upload.bytes); code != Error::Success)
+        return code;
+    upload.stored = true;
+    return Error::Success;
+}
+
 WsAnswer WsEndpoint::Handle(std::string_view body, const std::string& host)
 {
     WsAnswer answer;
@@ -133,19 +149,22 @@ WsAnswer WsEndpoint::Handle(std::string_view body, const std::string& host)
     UploadedPhoto upload;
     UploadGuard uploadGuard(m_photos, upload);
     if (auto* entry = std::get_if<StoreEntryRequest>(&request.body); entry && !entry->id) {
-        auto prepared = PreparePhotoUpload(entry->photo);
-        if (prepared.IsError())
+        auto read = ReadPhotoUpload(entry->photo);
+        if (read.IsError())
             return Fault(std::move(answer), 400, "The photo is not a JPEG picture this service can read");
-        upload = prepared.ReleaseValue();
-        auto blog = BlogTakingUpload(m_database, request, now);
-        if (blog.IsError())
-            return InternalFault(std::move(answer), blog.GetError());
-        if (*blog) {
-            uploadGuard.SetBlog((*blog)->name);
-            if (ErrorCode code = m_photos.StoreOriginal((*blog)->name, upload.key, upload.bytes); code != Error::Success)
-                return InternalFault(std::move(answer), code);
-            upload.stored = true;
-        }
+        upload = read.ReleaseValue();
+        // The photo is decoded on a thread of its own while its file is
+        // written and flushed: the decoding is work for a processor, the
+        // flush a wait for the disk. A photo that fails is refused all the
+        // same, and the guard removes its file. (Where no thread can be
+        // started, the check runs here at get().)
+        auto decodes = std::async(std::launch::async | std::launch::deferred,
+            [bytes = std::string_view(upload.bytes)] { return CheckPictureDecodes(bytes); });
+        ErrorCode stored = StoreUpload(request, now, upload, uploadGuard);
+        if (decodes.get() != Error::Success)
+            return Fault(std::move(answer), 400, "The photo is not a JPEG picture this service can read");
+        if (stored != Error::Success)
+            return InternalFault(std::move(answer), stored);
     }
 
     // A conflict with another request (of this process or another) leaves

@@ -41,6 +41,8 @@ public:
     WsAnswer Handle(std::string_view body, const std::string& host);
 
 private:
+    // Writes an upload's photo when the request's blog will take it.
+    ErrorCode StoreUpload(const ServiceRequest& request, std::int64_t now, UploadedPhoto& upload, UploadGuard& uploadGuard);
     // What one committed run of a request leaves to do and to say.
     struct RequestResult;
     ErrorOr<RequestResult> RunOnce(const ServiceRequest& request, const std::string& host, std::int64_t now, UploadedPhoto& upload,

@@ -120,6 +120,23 @@ bool IsSameFile(const std::string& a, const std::string& b)
     return StatPath(a, first) && StatPath(b, second) && first.st_dev == second.st_dev && first.st_ino == second.st_ino;
 }
 
+// The kind of a listed entry. The listing itself tells it on most file
+// systems, so that a folder of thousands of photos costs no call per entry;
+// a link (followed) and an entry of a file system that does not say are
+// asked about.
+static void ReadEntryKind(const std::string& folder, const dirent& listed, DirectoryEntry& entry)
+{
+    if (listed.d_type != DT_UNKNOWN && listed.d_type != DT_LNK) {
+        entry.isDirectory = listed.d_type == DT_DIR;
+        entry.isRegularFile = listed.d_type == DT_REG;
+        return;
+    }
+    struct stat st { };
+    bool known = StatPath(JoinPath(folder, entry.name), st);
+    entry.isDirectory = known && S_ISDIR(st.st_mode);
+    entry.isRegularFile = known && S_ISREG(st.st_mode);
+}
+
 ErrorOr<std::vector<DirectoryEntry>> ListFolder(const std::string& path)
 {
     std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(path.c_str()), ::closedir);
@@ -127,12 +144,11 @@ ErrorOr<std::vector<DirectoryEntry>> ListFolder(const std::string& path)
         return ErrorOr<std::vector<DirectoryEntry>>::FromError(ErrorCodeFromErrno(errno));
     std::vector<DirectoryEntry> entries;
     while (dirent* entry = ::readdir(dir.get())) {
-        std::string name = entry->d_name;
-        if (name == "." || name == "..")
+        DirectoryEntry listed { entry->d_name };
+        if (listed.name == "." || listed.name == "..")
             continue;
-        struct stat st { };
-        bool known = StatPath(JoinPath(path, name), st);
-        entries.push_back({ name, known && S_ISDIR(st.st_mode), known && S_ISREG(st.st_mode) });
+        ReadEntryKind(path, *entry, listed);
+        entries.push_back(std::move(listed));
     }
     std::sort(entries.begin(), entries.end(), [](auto& a, auto& b) { return a.name < b.name; });
     return entries;

@@ -9,6 +9,7 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 TEST(Path, SplitsAndJoinsNativePaths)
 {
@@ -68,6 +69,25 @@ TEST(FileSystem, CopiesKeepTheLastWriteTimeAndSameFilesAreRecognised)
     EXPECT_FALSE(IsSameFile(photo, folder.File("missing.jpg")));
     ASSERT_EQ(::symlink(photo.c_str(), folder.File("link.jpg").c_str()), 0);
     EXPECT_TRUE(IsSameFile(folder.File("link.jpg"), photo));
+}
+
+// A listing names each entry's kind with links followed: a link to a folder
+// is a folder, one to a file a file, and one to nothing neither.
+TEST(FileSystem, ListingFollowsLinks)
+{
+    TemporaryFolder folder;
+    ASSERT_EQ(CreateFolderWithParents(folder.File("album")), Error::Success);
+    WriteTextFile(folder.File("photo.jpg"), "jpeg");
+    ASSERT_EQ(::symlink(folder.File("album").c_str(), folder.File("link-to-album").c_str()), 0);
+    ASSERT_EQ(::symlink(folder.File("photo.jpg").c_str(), folder.File("link-to-photo.jpg").c_str()), 0);
+    ASSERT_EQ(::symlink(folder.File("gone").c_str(), folder.File("link-to-nothing").c_str()), 0);
+
+    auto entries = ListFolder(folder.Path());
+    ASSERT_FALSE(entries.IsError());
+    std::vector<std::string> kinds;
+    for (const DirectoryEntry& entry : *entries)
+        kinds.push_back(entry.name + (entry.isDirectory ? " folder" : "") + (entry.isRegularFile ? " file" : ""));
+    EXPECT_EQ(kinds, (std::vector<std::string> { "album folder", "link-to-album folder", "link-to-nothing", "link-to-photo.jpg file", "photo.jpg file" }));
 }
 
 // Runs `check` in a child process that is given a few seconds: an open that

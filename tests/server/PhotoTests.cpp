@@ -12,6 +12,8 @@
 
 #include "platform/FileSystem.h"
 
+#include "server/photos/PhotoUpload.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -216,6 +218,28 @@ TEST_F(GardenBlog, UploadsThatAreNotPhotos)
     EXPECT_TRUE(ann.GetChanges("garden").Records("PI").empty());
     auto files = ListFolder(service.DataFolder() + "/photos/garden");
     EXPECT_TRUE(files.IsError() || files->empty());
+}
+
+// A photo whose headers read well and whose decoding fails is written while
+// it is decoded: it is refused all the same, and its file goes again.
+TEST_F(GardenBlog, APhotoThatFailsOnlyInDecodingLeavesNothing)
+{
+    std::string photo = TestJpeg(256, 256);
+    // The first Huffman table (after the frame header) given an id no table
+    // may have.
+    size_t table = photo.find("\xFF\xC4");
+    ASSERT_NE(table, std::string::npos);
+    ASSERT_GT(table, photo.find("\xFF\xC0"));
+    photo[table + 4] = '\x0F';
+    ASSERT_FALSE(ReadPhotoUpload(photo).IsError()) << "the headers up to the frame read well";
+    ASSERT_TRUE(PreparePhotoUpload(photo).IsError());
+
+    EXPECT_EQ(ann.Send("AP", "garden", EntryFields(std::nullopt, 0, "x", "", photo)).status, 400);
+    EXPECT_TRUE(ann.GetChanges("garden").Records("PI").empty());
+    auto files = ListFolder(service.DataFolder() + "/photos/garden");
+    EXPECT_TRUE(files.IsError() || files->empty());
+    // And the same photo whole is taken.
+    EXPECT_NE(ann.AddEntry("garden", "whole", TestJpeg(256, 256)), 0u);
 }
 
 TEST_F(GardenBlog, AStrangersUploadIsNeverWritten)

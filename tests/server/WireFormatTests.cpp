@@ -74,3 +74,34 @@ TEST(Base64, DecodesStrictlyAndRoundTrips)
         EXPECT_EQ(DecodeBase64(EncodeBase64(bytes.substr(0, length))), bytes.substr(0, length));
     EXPECT_EQ(DecodeBase64(EncodeBase64(bytes)), bytes);
 }
+
+// A photo comes as a long text, in whole groups of four or wrapped by the
+// sender anywhere: every line length decodes to the same bytes, and a stray
+// character or early padding anywhere in it fails the whole text.
+TEST(Base64, DecodesLongTextsWhereverTheyAreWrapped)
+{
+    std::string bytes;
+    for (int i = 0; i < 1000; ++i)
+        bytes += static_cast<char>((i * 7919) >> 3);
+    std::string text = EncodeBase64(bytes);
+    for (size_t line : { 1, 2, 3, 5, 64, 76, 77 }) {
+        std::string wrapped;
+        for (size_t at = 0; at < text.size(); at += line)
+            wrapped += text.substr(at, line) + (line == 5 ? " \t" : "\r\n");
+        EXPECT_EQ(DecodeBase64(wrapped), bytes) << line;
+    }
+    // Padding as the last character may be right; anywhere else it is not.
+    std::string sample = text.substr(0, 40);
+    for (size_t at = 0; at < sample.size(); ++at) {
+        for (char stray : { '!', '-', '_', '\0', '=' }) {
+            if (stray == '=' && at + 1 == sample.size())
+                continue;
+            std::string damaged = sample;
+            damaged[at] = stray;
+            EXPECT_FALSE(DecodeBase64(damaged).has_value()) << at << " " << int(stray);
+        }
+    }
+    EXPECT_FALSE(DecodeBase64("YQ==YWJj").has_value()); // data after the padding
+    EXPECT_FALSE(DecodeBase64("YQ== YWJj").has_value());
+    EXPECT_EQ(DecodeBase64("YW Jj YWJj"), "abcabc");
+}
