@@ -77,12 +77,14 @@ static void RemoveStaleTemporaryFiles(const std::string& targetPath)
 {
     std::string folder = ParentPath(targetPath);
     std::string prefix = FileNameOf(AtomicFile::TemporaryPrefixFor(targetPath));
-    auto entries = ListFolder(folder.empty() ? "." : folder);
-    if (entries.IsError())
+    // The names alone: a save into the folder of a thousand photos must not
+    // look up every one of them.
+    auto names = ListFolderNames(folder.empty() ? "." : folder);
+    if (names.IsError())
         return; // Begin() reports a folder that cannot be used
-    for (auto& entry : *entries) {
-        if (entry.name.size() == prefix.size() + 6 && entry.name.starts_with(prefix))
-            RemoveIfStale(JoinPath(folder, entry.name));
+    for (auto& name : *names) {
+        if (name.size() == prefix.size() + 6 && name.starts_with(prefix))
+            RemoveIfStale(JoinPath(folder, name));
     }
 }
 
