@@ -44,7 +44,25 @@ ErrorCode CWinBlogStorage::Load()
 
 ErrorCode CWinBlogStorage::Save()
 {
-    ErrorCode error = m_file.Save([this](Archive& archive) { Serialize(archive); });
+    return SaveAndFlush(CommitFlush::ToDisk);
+}
+
+ErrorCode CWinBlogStorage::SaveWithoutFlush()
+{
+    return SaveAndFlush(CommitFlush::Later);
+}
+
+ErrorCode CWinBlogStorage::FlushSaves()
+{
+    ErrorCode error = m_file.FlushToDisk();
+    if (error)
+        ShowStringMessage(kSaveFailedMessage, MessageIcon::Error);
+    return error;
+}
+
+ErrorCode CWinBlogStorage::SaveAndFlush(CommitFlush flush)
+{
+    ErrorCode error = m_file.Save([this](Archive& archive) { Serialize(archive); }, flush);
     if (error) {
         ShowStringMessage(kSaveFailedMessage, MessageIcon::Error);
         return error;

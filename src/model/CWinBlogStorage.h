@@ -43,6 +43,13 @@ public:
     // Atomic replacement of the file; on failure message 6002 is shown, the
     // old file stays and the system's code is returned.
     ErrorCode Save() override;
+    // The same replacement, left to the kernel to write out (see
+    // CommitFlush::Later): for the saves of one exchange with the service,
+    // made durable together by FlushSaves() at its end.
+    ErrorCode SaveWithoutFlush();
+    // Puts the file a SaveWithoutFlush() left to the kernel on the disk;
+    // on failure message 6002 is shown.
+    ErrorCode FlushSaves();
 
     std::unique_ptr<BlogAlbum> NewCategory() const override;
     std::unique_ptr<BlogEntry> NewEntry() const override;
@@ -117,6 +124,7 @@ protected:
     const RuntimeClass& CommentClass() const override;
 
 private:
+    ErrorCode SaveAndFlush(CommitFlush flush);
     // Deletes the photos of these entries, keeping the paths whose file
     // could not be deleted; then removes the empty blog photo folder.
     ErrorCode PurgePhotos(const std::vector<BlogEntry*>& entries);

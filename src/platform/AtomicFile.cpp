@@ -115,12 +115,14 @@ ErrorOr<AtomicFile> AtomicFile::Begin(const std::string& targetPath, unsigned pe
     return AtomicFile(targetPath, std::string(name.data()), File(fd));
 }
 
-ErrorCode AtomicFile::Commit()
+ErrorCode AtomicFile::Commit(CommitFlush flush)
 {
     if (m_committed)
         return Error::InvalidParameter;
-    if (auto error = m_file.Sync())
-        return error;
+    if (flush == CommitFlush::ToDisk) {
+        if (auto error = m_file.Sync())
+            return error;
+    }
     // The file stays open, and so locked, until it has its final name.
     if (::rename(m_temporaryPath.c_str(), m_targetPath.c_str()) != 0)
         return ErrorCodeFromErrno(errno);
@@ -128,7 +130,19 @@ ErrorCode AtomicFile::Commit()
     m_committed = true;
     // The new contents are in place; making the rename itself durable is
     // best effort, and failing here would report a finished save as failed.
-    SyncFolder(ParentPath(m_targetPath));
+    if (flush == CommitFlush::ToDisk)
+        SyncFolder(ParentPath(m_targetPath));
+    return Error::Success;
+}
+
+ErrorCode AtomicFile::FlushToDisk(const std::string& path)
+{
+    auto file = File::Open(path, File::Mode::Read);
+    if (file.IsError())
+        return file.GetError();
+    if (auto error = file->Sync())
+        return error;
+    SyncFolder(ParentPath(path));
     return Error::Success;
 }
 

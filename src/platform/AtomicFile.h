@@ -2,7 +2,19 @@
 
 #include "platform/File.h"
 
+#include <cstdint>
 #include <string>
+
+// How far a commit goes before it answers.
+enum class CommitFlush : std::uint8_t {
+    // The new contents and the new name are on the disk.
+    ToDisk,
+    // Renamed into place and left to the kernel to write out: a killed
+    // process loses nothing, but a machine that loses power before the
+    // kernel writes may come back with an older file. For a run of saves
+    // made durable together at its end (AtomicFile::FlushToDisk).
+    Later,
+};
 
 // Replaces a file so that the path always holds either the complete old
 // contents or the complete new ones. Writes go to a temporary file in the
@@ -29,7 +41,12 @@ public:
     File& GetFile() { return m_file; }
     ErrorCode Write(const void* data, size_t size) { return m_file.WriteAll(data, size); }
 
-    ErrorCode Commit();
+    ErrorCode Commit(CommitFlush flush = CommitFlush::ToDisk);
+
+    // Puts on the disk what the kernel still holds of the file at the path
+    // and of its folder's entry for it: the end of a run of saves committed
+    // with CommitFlush::Later.
+    static ErrorCode FlushToDisk(const std::string& path);
 
     // The temporary files of a target are named this plus six characters.
     static std::string TemporaryPrefixFor(const std::string& targetPath);

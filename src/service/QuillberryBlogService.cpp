@@ -190,5 +190,14 @@ ErrorCode QuillberryBlogService::SaveStore()
     if (!m_store)
         return Error::InvalidParameter;
     // A failed save shows message 6002 itself.
-    return m_store->Save() == Error::Success ? Error::Success : Error::AlreadyReported;
+    ErrorCode saved = m_deferStoreFlush ? m_store->SaveWithoutFlush() : m_store->Save();
+    return saved == Error::Success ? Error::Success : Error::AlreadyReported;
+}
+
+ErrorCode QuillberryBlogService::FlushStore()
+{
+    m_deferStoreFlush = false;
+    if (!m_store)
+        return Error::InvalidParameter;
+    return m_store->FlushSaves() == Error::Success ? Error::Success : Error::AlreadyReported;
 }

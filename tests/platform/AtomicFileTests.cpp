@@ -29,6 +29,24 @@ TEST(AtomicFile, ReplacesTheTargetOnlyOnCommit)
     EXPECT_EQ(ListFolder(folder.Path())->size(), 1u);
 }
 
+TEST(AtomicFile, ACommitLeftToTheKernelIsInPlaceAtOnceAndFlushesLater)
+{
+    TemporaryFolder folder;
+    std::string path = folder.File("store.vxl");
+    WriteTextFile(path, "old");
+    {
+        auto file = AtomicFile::Begin(path);
+        ASSERT_FALSE(file.IsError());
+        ASSERT_EQ(file->Write("new", 3), Error::Success);
+        ASSERT_EQ(file->Commit(CommitFlush::Later), Error::Success);
+        EXPECT_EQ(file->Commit(CommitFlush::Later), Error::InvalidParameter) << "once only";
+    }
+    EXPECT_EQ(ReadTextFile(path), "new") << "any other process sees the new file at once";
+    EXPECT_EQ(ListFolder(folder.Path())->size(), 1u);
+    EXPECT_EQ(AtomicFile::FlushToDisk(path), Error::Success);
+    EXPECT_EQ(AtomicFile::FlushToDisk(folder.File("missing.vxl")), Error::FileNotFound);
+}
+
 TEST(AtomicFile, NewFilesTakeTheRequestedModeAndReplacementsKeepTheirs)
 {
     TemporaryFolder folder;
