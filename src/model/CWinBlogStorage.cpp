@@ -4,6 +4,7 @@
 #include "model/CWinBlogAlbum.h"
 #include "model/CWinBlogComment.h"
 #include "model/CWinBlogEntry.h"
+#include "platform/AtomicFile.h"
 #include "platform/Path.h"
 
 CWinBlogStorage::CWinBlogStorage(std::string_view dataFolder, std::string_view urlName)
@@ -44,31 +45,31 @@ ErrorCode CWinBlogStorage::Load()
 
 ErrorCode CWinBlogStorage::Save()
 {
-    return SaveAndFlush(CommitFlush::ToDisk);
-}
-
-ErrorCode CWinBlogStorage::SaveWithoutFlush()
-{
-    return SaveAndFlush(CommitFlush::Later);
-}
-
-ErrorCode CWinBlogStorage::FlushSaves()
-{
-    ErrorCode error = m_file.FlushToDisk();
-    if (error)
-        ShowStringMessage(kSaveFailedMessage, MessageIcon::Error);
-    return error;
-}
-
-ErrorCode CWinBlogStorage::SaveAndFlush(CommitFlush flush)
-{
-    ErrorCode error = m_file.Save([this](Archive& archive) { Serialize(archive); }, flush);
+    ErrorCode error = m_file.Save([this](Archive& archive) { Serialize(archive); }, SaveFlush());
     if (error) {
         ShowStringMessage(kSaveFailedMessage, MessageIcon::Error);
         return error;
     }
     SetFormatVersion(kFormatVersion);
     return Error::Success;
+}
+
+ErrorCode CWinBlogStorage::FlushSaves()
+{
+    m_deferFlushes = false;
+    ErrorCode error = Error::Success;
+    for (const std::string& path : m_unflushedPhotos) {
+        // A photo replaced or deleted since is no longer named by the store.
+        ErrorCode flushed = AtomicFile::FlushToDisk(path);
+        if (flushed && flushed != Error::FileNotFound && !error)
+            error = flushed;
+    }
+    m_unflushedPhotos.clear();
+    if (ErrorCode flushed = m_file.FlushToDisk(); flushed && !error)
+        error = flushed;
+    if (error)
+        ShowStringMessage(kSaveFailedMessage, MessageIcon::Error);
+    return error;
 }
 
 std::unique_ptr<BlogAlbum> CWinBlogStorage::NewCategory() const

@@ -43,12 +43,15 @@ public:
     // Atomic replacement of the file; on failure message 6002 is shown, the
     // old file stays and the system's code is returned.
     ErrorCode Save() override;
-    // The same replacement, left to the kernel to write out (see
-    // CommitFlush::Later): for the saves of one exchange with the service,
-    // made durable together by FlushSaves() at its end.
-    ErrorCode SaveWithoutFlush();
-    // Puts the file a SaveWithoutFlush() left to the kernel on the disk;
-    // on failure message 6002 is shown.
+    // From here on, saves of the store and of downloaded photos are
+    // renamed into place at once but left to the kernel to write out (see
+    // CommitFlush::Later), until FlushSaves(): the saves of one exchange
+    // with the service, one after every request the service accepted, are
+    // made durable together at its end.
+    void DeferFlushes() { m_deferFlushes = true; }
+    // Puts what was saved since DeferFlushes() on the disk, the photos
+    // before the store that names them, and ends the deferral; on failure
+    // message 6002 is shown.
     ErrorCode FlushSaves();
 
     std::unique_ptr<BlogAlbum> NewCategory() const override;
@@ -124,7 +127,7 @@ protected:
     const RuntimeClass& CommentClass() const override;
 
 private:
-    ErrorCode SaveAndFlush(CommitFlush flush);
+    CommitFlush SaveFlush() const { return m_deferFlushes ? CommitFlush::Later : CommitFlush::ToDisk; }
     // Deletes the photos of these entries, keeping the paths whose file
     // could not be deleted; then removes the empty blog photo folder.
     ErrorCode PurgePhotos(const std::vector<BlogEntry*>& entries);
@@ -132,4 +135,7 @@ private:
     ArchiveFile m_file;
     std::string m_photoFolder;
     std::string m_errorText;
+    bool m_deferFlushes { false };
+    // Photos saved since DeferFlushes(), still to be put on the disk.
+    std::vector<std::string> m_unflushedPhotos;
 };

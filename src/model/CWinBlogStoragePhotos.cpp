@@ -53,8 +53,10 @@ ErrorCode CWinBlogStorage::SavePhoto(std::string_view fileName, std::unique_ptr<
         return file.GetError();
     if (ErrorCode error = CopyStreamToFile(*stream, *file))
         return error;
-    if (ErrorCode error = file->Commit())
+    if (ErrorCode error = file->Commit(SaveFlush()))
         return error;
+    if (m_deferFlushes)
+        m_unflushedPhotos.push_back(path);
     auto saved = FileLargeStream::OpenExisting(path);
     if (!saved)
         return Error::FileNotFound;

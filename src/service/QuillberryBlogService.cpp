@@ -190,13 +190,17 @@ ErrorCode QuillberryBlogService::SaveStore()
     if (!m_store)
         return Error::InvalidParameter;
     // A failed save shows message 6002 itself.
-    ErrorCode saved = m_deferStoreFlush ? m_store->SaveWithoutFlush() : m_store->Save();
-    return saved == Error::Success ? Error::Success : Error::AlreadyReported;
+    return m_store->Save() == Error::Success ? Error::Success : Error::AlreadyReported;
+}
+
+void QuillberryBlogService::DeferStoreFlush()
+{
+    if (m_store)
+        m_store->DeferFlushes();
 }
 
 ErrorCode QuillberryBlogService::FlushStore()
 {
-    m_deferStoreFlush = false;
     if (!m_store)
         return Error::InvalidParameter;
     return m_store->FlushSaves() == Error::Success ? Error::Success : Error::AlreadyReported;

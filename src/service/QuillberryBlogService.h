@@ -49,12 +49,13 @@ public:
 
     // The store of the blog worked on; not owned.
     void SetStore(CWinBlogStorage* store) { m_store = store; }
-    // From here on the saves of the store are not flushed to disk one by
-    // one: an exchange saves after every request the service accepted,
-    // which a killed program must find, and a thousand entries made a
-    // thousand flushes of a file of megabytes. FlushStore() ends it and
-    // puts the store on the disk once.
-    void DeferStoreFlush() { m_deferStoreFlush = true; }
+    // From here on the saves of the store and its downloaded photos are
+    // not flushed to disk one by one (CWinBlogStorage::DeferFlushes): an
+    // exchange saves after every request the service accepted, which a
+    // killed program must find, and a thousand entries made a thousand
+    // flushes of a file of megabytes. FlushStore() ends it and puts them
+    // on the disk once.
+    void DeferStoreFlush();
     // A failed flush has shown message 6002 and answers 10201.
     [[nodiscard]] ErrorCode FlushStore();
     CWinBlogStorage* GetStore() const { return m_store; }
@@ -227,8 +228,7 @@ public:
     // none, with a full stop.
     void ReportServerError(ErrorCode code);
     // Saves the store worked on; a failed save has shown message 6002 and
-    // answers 10201. Within an exchange (DeferStoreFlush) each save is
-    // renamed into place at once but left to the kernel to write out.
+    // answers 10201.
     [[nodiscard]] ErrorCode SaveStore();
     // The progress callback of the operation running, which the requests
     // it sends report to and poll.
@@ -283,7 +283,6 @@ private:
 
     Http& m_http;
     CWinBlogStorage* m_store { nullptr };
-    bool m_deferStoreFlush { false };
     RequestWriter m_writer;
     ServiceAccount m_account;
     ProgramTime m_sentTimestamp { 0 };
