@@ -7,6 +7,8 @@
 #include "platform/AtomicFile.h"
 #include "platform/Path.h"
 
+#include <set>
+
 CWinBlogStorage::CWinBlogStorage(std::string_view dataFolder, std::string_view urlName)
     : m_file(JoinPath(dataFolder, FileNameFor(urlName)))
 {
@@ -57,6 +59,11 @@ ErrorCode CWinBlogStorage::Save()
 ErrorCode CWinBlogStorage::FlushSaves()
 {
     m_deferFlushes = false;
+    std::set<std::string> photoFolders;
+    for (const std::string& path : m_unflushedPhotos)
+        photoFolders.insert(ParentPath(path));
+    for (const std::string& folder : photoFolders)
+        AtomicFile::RemoveLeftoversIn(folder);
     ErrorCode error = Error::Success;
     for (const std::string& path : m_unflushedPhotos) {
         // A photo replaced or deleted since is no longer named by the store.

@@ -48,7 +48,8 @@ ErrorCode CWinBlogStorage::SavePhoto(std::string_view fileName, std::unique_ptr<
     if (folder.IsError())
         return folder.GetError();
     std::string path = JoinPath(*folder, fileName);
-    auto file = AtomicFile::Begin(path);
+    // Leftovers of killed saves are swept once when deferred flushes end.
+    auto file = m_deferFlushes ? AtomicFile::BeginWithoutCleanup(path) : AtomicFile::Begin(path);
     if (file.IsError())
         return file.GetError();
     if (ErrorCode error = CopyStreamToFile(*stream, *file))

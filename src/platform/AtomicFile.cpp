@@ -10,6 +10,7 @@
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <string_view>
 #include <vector>
 
 static unsigned CurrentUmask()
@@ -22,6 +23,10 @@ static unsigned CurrentUmask()
 // A temporary file still empty is left alone for this long: its save may
 // have just made it and not yet taken its lock.
 static constexpr std::time_t kGraceForEmptyFiles = 60;
+
+// A temporary file is named TARGET.saving-XXXXXX.
+static constexpr std::string_view kTemporaryInfix = ".saving-";
+static constexpr std::size_t kUniqueCharacters = 6;
 
 static void SyncFolder(const std::string& folder)
 {
@@ -48,7 +53,7 @@ AtomicFile::~AtomicFile()
 
 std::string AtomicFile::TemporaryPrefixFor(const std::string& targetPath)
 {
-    return targetPath + ".saving-";
+    return targetPath + std::string(kTemporaryInfix);
 }
 
 // Removes the temporary file at `path` when it is stale: a save locks its
@@ -73,24 +78,44 @@ static void RemoveIfStale(const std::string& path)
         ::unlink(path.c_str());
 }
 
-static void RemoveStaleTemporaryFiles(const std::string& targetPath)
+// Removes the stale temporary files in the folder whose names `matches`.
+template<typename Matches>
+static void RemoveStaleTemporaryFiles(const std::string& folder, Matches matches)
 {
-    std::string folder = ParentPath(targetPath);
-    std::string prefix = FileNameOf(AtomicFile::TemporaryPrefixFor(targetPath));
     // The names alone: a save into the folder of a thousand photos must not
     // look up every one of them.
     auto names = ListFolderNames(folder.empty() ? "." : folder);
     if (names.IsError())
         return; // Begin() reports a folder that cannot be used
     for (auto& name : *names) {
-        if (name.size() == prefix.size() + 6 && name.starts_with(prefix))
+        if (matches(name))
             RemoveIfStale(JoinPath(folder, name));
     }
+}
+
+static void RemoveStaleTemporaryFiles(const std::string& targetPath)
+{
+    std::string prefix = FileNameOf(AtomicFile::TemporaryPrefixFor(targetPath));
+    RemoveStaleTemporaryFiles(ParentPath(targetPath),
+        [&](const std::string& name) { return name.size() == prefix.size() + kUniqueCharacters && name.starts_with(prefix); });
+}
+
+void AtomicFile::RemoveLeftoversIn(const std::string& folder)
+{
+    RemoveStaleTemporaryFiles(folder, [](const std::string& name) {
+        std::size_t infix = name.rfind(kTemporaryInfix);
+        return infix != std::string::npos && infix > 0 && name.size() == infix + kTemporaryInfix.size() + kUniqueCharacters;
+    });
 }
 
 ErrorOr<AtomicFile> AtomicFile::Begin(const std::string& targetPath, unsigned permissions)
 {
     RemoveStaleTemporaryFiles(targetPath);
+    return BeginWithoutCleanup(targetPath, permissions);
+}
+
+ErrorOr<AtomicFile> AtomicFile::BeginWithoutCleanup(const std::string& targetPath, unsigned permissions)
+{
     std::string pattern = TemporaryPrefixFor(targetPath) + "XXXXXX";
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');

@@ -37,6 +37,14 @@ public:
     // permissions apply to a new file (filtered by the umask); an existing
     // target keeps its own mode.
     static ErrorOr<AtomicFile> Begin(const std::string& targetPath, unsigned permissions = 0666);
+    // The same, without looking for the target's temporary files left
+    // behind: for a run of saves into one folder whose leftovers are
+    // removed once (RemoveLeftoversIn) rather than at every save, which
+    // would read the whole folder each time.
+    static ErrorOr<AtomicFile> BeginWithoutCleanup(const std::string& targetPath, unsigned permissions = 0666);
+    // Removes the temporary files of killed saves of any target in the
+    // folder.
+    static void RemoveLeftoversIn(const std::string& folder);
 
     File& GetFile() { return m_file; }
     ErrorCode Write(const void* data, size_t size) { return m_file.WriteAll(data, size); }

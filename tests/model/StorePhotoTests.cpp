@@ -190,7 +190,10 @@ TEST(DeferredFlushes, SavesAreInPlaceAtOnceAndFlushedTogetherOnce)
     std::string p2 = JoinPath(store.GetPhotoFolder(), "p2.jpg");
     EXPECT_EQ(ReadTextFile(p2), std::string(bytes.begin(), bytes.end()));
     ASSERT_EQ(::unlink(p2.c_str()), 0);
+    std::string leftover = JoinPath(store.GetPhotoFolder(), "p0.jpg.saving-abcdef");
+    WriteTextFile(leftover, "a save killed before");
     EXPECT_EQ(store.FlushSaves(), Error::Success) << "a photo gone since is no longer the store's";
+    EXPECT_FALSE(PathExists(leftover)) << "the photo folder is swept once at the end";
 
     // The flush ended the deferral: the next saves are flushed one by one,
     // and a later flush has nothing left to do even without the files.

@@ -132,6 +132,25 @@ TEST(AtomicFile, ASaveRemovesTheTemporaryFilesOfKilledSaves)
     EXPECT_EQ(Names(folder.Path()), (std::vector<std::string> { "Other.vxl.saving-abcdef", "Trips.vxl", "Trips.vxl.saving-abcdefg" }));
 }
 
+TEST(AtomicFile, ARunOfSavesLeavesLeftoversToOneSweepOfTheFolder)
+{
+    TemporaryFolder folder;
+    WriteTextFile(folder.File("a.jpg.saving-abcdef"), "killed");
+    WriteTextFile(folder.File("b.jpg.saving-123456"), "killed");
+    WriteTextFile(folder.File("b.jpg.saving-1234567"), "not a temporary name");
+    WriteTextFile(folder.File(".saving-abcdef"), "no target");
+    WriteTextFile(folder.File("c.jpg"), "a photo");
+    auto file = AtomicFile::BeginWithoutCleanup(folder.File("a.jpg"));
+    ASSERT_FALSE(file.IsError());
+    ASSERT_EQ(file->Write("new", 3), Error::Success);
+    EXPECT_TRUE(PathExists(folder.File("a.jpg.saving-abcdef"))) << "no cleanup at the start";
+
+    AtomicFile::RemoveLeftoversIn(folder.Path());
+    EXPECT_TRUE(PathExists(file->TemporaryPath())) << "a save still writing holds its file";
+    ASSERT_EQ(file->Commit(CommitFlush::Later), Error::Success);
+    EXPECT_EQ(Names(folder.Path()), (std::vector<std::string> { ".saving-abcdef", "a.jpg", "b.jpg.saving-1234567", "c.jpg" }));
+}
+
 TEST(AtomicFile, TemporaryFilesOfSavesStillWritingAreLeftAlone)
 {
     TemporaryFolder folder;
