@@ -120,31 +120,19 @@ bool IsSameFile(const std::string& a, const std::string& b)
     return StatPath(a, first) && StatPath(b, second) && first.st_dev == second.st_dev && first.st_ino == second.st_ino;
 }
 
-ErrorOr<std::vector<std::string>> ListFolderNames(const std::string& path)
+ErrorOr<std::vector<DirectoryEntry>> ListFolder(const std::string& path)
 {
     std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(path.c_str()), ::closedir);
     if (!dir)
-        return ErrorOr<std::vector<std::string>>::FromError(ErrorCodeFromErrno(errno));
-    std::vector<std::string> names;
+        return ErrorOr<std::vector<DirectoryEntry>>::FromError(ErrorCodeFromErrno(errno));
+    std::vector<DirectoryEntry> entries;
     while (dirent* entry = ::readdir(dir.get())) {
         std::string name = entry->d_name;
-        if (name != "." && name != "..")
-            names.push_back(std::move(name));
-    }
-    return names;
-}
-
-ErrorOr<std::vector<DirectoryEntry>> ListFolder(const std::string& path)
-{
-    auto names = ListFolderNames(path);
-    if (names.IsError())
-        return ErrorOr<std::vector<DirectoryEntry>>::FromError(names.GetError());
-    std::vector<DirectoryEntry> entries;
-    entries.reserve(names->size());
-    for (auto& name : *names) {
+        if (name == "." || name == "..")
+            continue;
         struct stat st { };
         bool known = StatPath(JoinPath(path, name), st);
-        entries.push_back({ std::move(name), known && S_ISDIR(st.st_mode), known && S_ISREG(st.st_mode) });
+        entries.push_back({ name, known && S_ISDIR(st.st_mode), known && S_ISREG(st.st_mode) });
     }
     std::sort(entries.begin(), entries.end(), [](auto& a, auto& b) { return a.name < b.name; });
     return entries;
@@ -164,6 +152,20 @@ ErrorOr<std::time_t> LastWriteTimeOf(const std::string& path)
     if (!StatPath(path, st))
         return ErrorOr<std::time_t>::FromError(ErrorCodeFromErrno(errno));
     return st.st_mtime;
+}
+
+ErrorOr<std::vector<std::string>> ListFolderNames(const std::string& path)
+{
+    std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(path.c_str()), ::closedir);
+    if (!dir)
+        return ErrorOr<std::vector<std::string>>::FromError(ErrorCodeFromErrno(errno));
+    std::vector<std::string> names;
+    while (dirent* entry = ::readdir(dir.get())) {
+        std::string name = entry->d_name;
+        if (name != "." && name != "..")
+            names.push_back(std::move(name));
+    }
+    return names;
 }
 
 // The number of a kept copy of `base` ("NAME.damaged" is 1,
