@@ -1,7 +1,7 @@
 // Speed of the transport: a 20 MB request and response through the HTTP
 // client against the same transfer made by the curl command line in the same
 // run (the ratio must stay within 1.2), and the base64 encoding of a 5 MB
-// photo into a temporary-file stream one byte at a time (well under a
+// photo file into a temporary-file stream, a block at a time (well under a
 // second).
 //
 // The machine may be shared, so besides the mean wall times the transfer

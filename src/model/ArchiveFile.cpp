@@ -33,7 +33,7 @@ ErrorCode ArchiveFile::Load(const std::function<void(Archive&)>& read)
     return reader.GetError();
 }
 
-ErrorCode ArchiveFile::Save(const std::function<void(Archive&)>& write)
+ErrorCode ArchiveFile::Save(const std::function<void(Archive&)>& write, CommitFlush flush)
 {
     if (m_mustPreserve && PathExists(m_path)) {
         auto copy = PreserveDamagedFile(m_path);
@@ -51,5 +51,18 @@ ErrorCode ArchiveFile::Save(const std::function<void(Archive&)>& write)
     write(archive);
     if (auto error = writer.Flush())
         return error;
-    return file->Commit();
+    if (auto error = file->Commit(flush))
+        return error;
+    m_unflushed = flush == CommitFlush::Later;
+    return Error::Success;
+}
+
+ErrorCode ArchiveFile::FlushToDisk()
+{
+    if (!m_unflushed)
+        return Error::Success;
+    if (auto error = AtomicFile::FlushToDisk(m_path))
+        return error;
+    m_unflushed = false;
+    return Error::Success;
 }

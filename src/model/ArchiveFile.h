@@ -2,6 +2,7 @@
 
 #include "model/Archive.h"
 #include "model/ArchiveDamage.h"
+#include "platform/AtomicFile.h"
 
 #include <functional>
 #include <optional>
@@ -39,7 +40,12 @@ public:
     // fields read before it keep their values, the others are untouched.
     ErrorCode Load(const std::function<void(Archive&)>& read);
     // Writes the file through `write`. On failure the old file is intact.
-    ErrorCode Save(const std::function<void(Archive&)>& write);
+    // CommitFlush::Later leaves the writing out to the kernel until
+    // FlushToDisk() or the next save made with CommitFlush::ToDisk.
+    ErrorCode Save(const std::function<void(Archive&)>& write, CommitFlush flush = CommitFlush::ToDisk);
+    // Puts the file on the disk when a save left it to the kernel; nothing
+    // to do otherwise.
+    ErrorCode FlushToDisk();
 
     // Whether the last load found a file (damaged or not).
     bool WasFound() const { return m_found; }
@@ -54,6 +60,7 @@ private:
     unsigned m_permissions;
     bool m_found { false };
     bool m_mustPreserve { false };
+    bool m_unflushed { false };
     std::optional<ArchiveDamage> m_damage;
     std::string m_preservedCopy;
 };

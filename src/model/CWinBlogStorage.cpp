@@ -4,7 +4,10 @@
 #include "model/CWinBlogAlbum.h"
 #include "model/CWinBlogComment.h"
 #include "model/CWinBlogEntry.h"
+#include "platform/AtomicFile.h"
 #include "platform/Path.h"
+
+#include <set>
 
 CWinBlogStorage::CWinBlogStorage(std::string_view dataFolder, std::string_view urlName)
     : m_file(JoinPath(dataFolder, FileNameFor(urlName)))
@@ -44,13 +47,36 @@ ErrorCode CWinBlogStorage::Load()
 
 ErrorCode CWinBlogStorage::Save()
 {
-    ErrorCode error = m_file.Save([this](Archive& archive) { Serialize(archive); });
+    ErrorCode error = m_file.Save([this](Archive& archive) { Serialize(archive); }, SaveFlush());
     if (error) {
         ShowStringMessage(kSaveFailedMessage, MessageIcon::Error);
         return error;
     }
     SetFormatVersion(kFormatVersion);
     return Error::Success;
+}
+
+ErrorCode CWinBlogStorage::FlushSaves()
+{
+    m_deferFlushes = false;
+    std::set<std::string> photoFolders;
+    for (const std::string& path : m_unflushedPhotos)
+        photoFolders.insert(ParentPath(path));
+    for (const std::string& folder : photoFolders)
+        AtomicFile::RemoveLeftoversIn(folder);
+    ErrorCode error = Error::Success;
+    for (const std::string& path : m_unflushedPhotos) {
+        // A photo replaced or deleted since is no longer named by the store.
+        ErrorCode flushed = AtomicFile::FlushToDisk(path);
+        if (flushed && flushed != Error::FileNotFound && !error)
+            error = flushed;
+    }
+    m_unflushedPhotos.clear();
+    if (ErrorCode flushed = m_file.FlushToDisk(); flushed && !error)
+        error = flushed;
+    if (error)
+        ShowStringMessage(kSaveFailedMessage, MessageIcon::Error);
+    return error;
 }
 
 std::unique_ptr<BlogAlbum> CWinBlogStorage::NewCategory() const

@@ -43,6 +43,16 @@ public:
     // Atomic replacement of the file; on failure message 6002 is shown, the
     // old file stays and the system's code is returned.
     ErrorCode Save() override;
+    // From here on, saves of the store and of downloaded photos are
+    // renamed into place at once but left to the kernel to write out (see
+    // CommitFlush::Later), until FlushSaves(): the saves of one exchange
+    // with the service, one after every request the service accepted, are
+    // made durable together at its end.
+    void DeferFlushes() { m_deferFlushes = true; }
+    // Puts what was saved since DeferFlushes() on the disk, the photos
+    // before the store that names them, and ends the deferral; on failure
+    // message 6002 is shown.
+    ErrorCode FlushSaves();
 
     std::unique_ptr<BlogAlbum> NewCategory() const override;
     std::unique_ptr<BlogEntry> NewEntry() const override;
@@ -117,6 +127,7 @@ protected:
     const RuntimeClass& CommentClass() const override;
 
 private:
+    CommitFlush SaveFlush() const { return m_deferFlushes ? CommitFlush::Later : CommitFlush::ToDisk; }
     // Deletes the photos of these entries, keeping the paths whose file
     // could not be deleted; then removes the empty blog photo folder.
     ErrorCode PurgePhotos(const std::vector<BlogEntry*>& entries);
@@ -124,4 +135,7 @@ private:
     ArchiveFile m_file;
     std::string m_photoFolder;
     std::string m_errorText;
+    bool m_deferFlushes { false };
+    // Photos saved since DeferFlushes(), still to be put on the disk.
+    std::vector<std::string> m_unflushedPhotos;
 };

@@ -48,13 +48,16 @@ ErrorCode CWinBlogStorage::SavePhoto(std::string_view fileName, std::unique_ptr<
     if (folder.IsError())
         return folder.GetError();
     std::string path = JoinPath(*folder, fileName);
-    auto file = AtomicFile::Begin(path);
+    // Leftovers of killed saves are swept once when deferred flushes end.
+    auto file = m_deferFlushes ? AtomicFile::BeginWithoutCleanup(path) : AtomicFile::Begin(path);
     if (file.IsError())
         return file.GetError();
     if (ErrorCode error = CopyStreamToFile(*stream, *file))
         return error;
-    if (ErrorCode error = file->Commit())
+    if (ErrorCode error = file->Commit(SaveFlush()))
         return error;
+    if (m_deferFlushes)
+        m_unflushedPhotos.push_back(path);
     auto saved = FileLargeStream::OpenExisting(path);
     if (!saved)
         return Error::FileNotFound;

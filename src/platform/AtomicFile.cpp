@@ -10,6 +10,7 @@
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <string_view>
 #include <vector>
 
 static unsigned CurrentUmask()
@@ -22,6 +23,10 @@ static unsigned CurrentUmask()
 // A temporary file still empty is left alone for this long: its save may
 // have just made it and not yet taken its lock.
 static constexpr std::time_t kGraceForEmptyFiles = 60;
+
+// A temporary file is named TARGET.saving-XXXXXX.
+static constexpr std::string_view kTemporaryInfix = ".saving-";
+static constexpr std::size_t kUniqueCharacters = 6;
 
 static void SyncFolder(const std::string& folder)
 {
@@ -48,7 +53,7 @@ AtomicFile::~AtomicFile()
 
 std::string AtomicFile::TemporaryPrefixFor(const std::string& targetPath)
 {
-    return targetPath + ".saving-";
+    return targetPath + std::string(kTemporaryInfix);
 }
 
 // Removes the temporary file at `path` when it is stale: a save locks its
@@ -73,22 +78,44 @@ static void RemoveIfStale(const std::string& path)
         ::unlink(path.c_str());
 }
 
+// Removes the stale temporary files in the folder whose names `matches`.
+template<typename Matches>
+static void RemoveStaleTemporaryFiles(const std::string& folder, Matches matches)
+{
+    // The names alone: a save into the folder of a thousand photos must not
+    // look up every one of them.
+    auto names = ListFolderNames(folder.empty() ? "." : folder);
+    if (names.IsError())
+        return; // Begin() reports a folder that cannot be used
+    for (auto& name : *names) {
+        if (matches(name))
+            RemoveIfStale(JoinPath(folder, name));
+    }
+}
+
 static void RemoveStaleTemporaryFiles(const std::string& targetPath)
 {
-    std::string folder = ParentPath(targetPath);
     std::string prefix = FileNameOf(AtomicFile::TemporaryPrefixFor(targetPath));
-    auto entries = ListFolder(folder.empty() ? "." : folder);
-    if (entries.IsError())
-        return; // Begin() reports a folder that cannot be used
-    for (auto& entry : *entries) {
-        if (entry.name.size() == prefix.size() + 6 && entry.name.starts_with(prefix))
-            RemoveIfStale(JoinPath(folder, entry.name));
-    }
+    RemoveStaleTemporaryFiles(ParentPath(targetPath),
+        [&](const std::string& name) { return name.size() == prefix.size() + kUniqueCharacters && name.starts_with(prefix); });
+}
+
+void AtomicFile::RemoveLeftoversIn(const std::string& folder)
+{
+    RemoveStaleTemporaryFiles(folder, [](const std::string& name) {
+        std::size_t infix = name.rfind(kTemporaryInfix);
+        return infix != std::string::npos && infix > 0 && name.size() == infix + kTemporaryInfix.size() + kUniqueCharacters;
+    });
 }
 
 ErrorOr<AtomicFile> AtomicFile::Begin(const std::string& targetPath, unsigned permissions)
 {
     RemoveStaleTemporaryFiles(targetPath);
+    return BeginWithoutCleanup(targetPath, permissions);
+}
+
+ErrorOr<AtomicFile> AtomicFile::BeginWithoutCleanup(const std::string& targetPath, unsigned permissions)
+{
     std::string pattern = TemporaryPrefixFor(targetPath) + "XXXXXX";
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');
@@ -113,12 +140,14 @@ ErrorOr<AtomicFile> AtomicFile::Begin(const std::string& targetPath, unsigned pe
     return AtomicFile(targetPath, std::string(name.data()), File(fd));
 }
 
-ErrorCode AtomicFile::Commit()
+ErrorCode AtomicFile::Commit(CommitFlush flush)
 {
     if (m_committed)
         return Error::InvalidParameter;
-    if (auto error = m_file.Sync())
-        return error;
+    if (flush == CommitFlush::ToDisk) {
+        if (auto error = m_file.Sync())
+            return error;
+    }
     // The file stays open, and so locked, until it has its final name.
     if (::rename(m_temporaryPath.c_str(), m_targetPath.c_str()) != 0)
         return ErrorCodeFromErrno(errno);
@@ -126,7 +155,19 @@ ErrorCode AtomicFile::Commit()
     m_committed = true;
     // The new contents are in place; making the rename itself durable is
     // best effort, and failing here would report a finished save as failed.
-    SyncFolder(ParentPath(m_targetPath));
+    if (flush == CommitFlush::ToDisk)
+        SyncFolder(ParentPath(m_targetPath));
+    return Error::Success;
+}
+
+ErrorCode AtomicFile::FlushToDisk(const std::string& path)
+{
+    auto file = File::Open(path, File::Mode::Read);
+    if (file.IsError())
+        return file.GetError();
+    if (auto error = file->Sync())
+        return error;
+    SyncFolder(ParentPath(path));
     return Error::Success;
 }
 

@@ -2,7 +2,19 @@
 
 #include "platform/File.h"
 
+#include <cstdint>
 #include <string>
+
+// How far a commit goes before it answers.
+enum class CommitFlush : std::uint8_t {
+    // The new contents and the new name are on the disk.
+    ToDisk,
+    // Renamed into place and left to the kernel to write out: a killed
+    // process loses nothing, but a machine that loses power before the
+    // kernel writes may come back with an older file. For a run of saves
+    // made durable together at its end (AtomicFile::FlushToDisk).
+    Later,
+};
 
 // Replaces a file so that the path always holds either the complete old
 // contents or the complete new ones. Writes go to a temporary file in the
@@ -25,11 +37,24 @@ public:
     // permissions apply to a new file (filtered by the umask); an existing
     // target keeps its own mode.
     static ErrorOr<AtomicFile> Begin(const std::string& targetPath, unsigned permissions = 0666);
+    // The same, without looking for the target's temporary files left
+    // behind: for a run of saves into one folder whose leftovers are
+    // removed once (RemoveLeftoversIn) rather than at every save, which
+    // would read the whole folder each time.
+    static ErrorOr<AtomicFile> BeginWithoutCleanup(const std::string& targetPath, unsigned permissions = 0666);
+    // Removes the temporary files of killed saves of any target in the
+    // folder.
+    static void RemoveLeftoversIn(const std::string& folder);
 
     File& GetFile() { return m_file; }
     ErrorCode Write(const void* data, size_t size) { return m_file.WriteAll(data, size); }
 
-    ErrorCode Commit();
+    ErrorCode Commit(CommitFlush flush = CommitFlush::ToDisk);
+
+    // Puts on the disk what the kernel still holds of the file at the path
+    // and of its folder's entry for it: the end of a run of saves committed
+    // with CommitFlush::Later.
+    static ErrorCode FlushToDisk(const std::string& path);
 
     // The temporary files of a target are named this plus six characters.
     static std::string TemporaryPrefixFor(const std::string& targetPath);

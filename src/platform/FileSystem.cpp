@@ -170,6 +170,20 @@ ErrorOr<std::time_t> LastWriteTimeOf(const std::string& path)
     return st.st_mtime;
 }
 
+ErrorOr<std::vector<std::string>> ListFolderNames(const std::string& path)
+{
+    std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(path.c_str()), ::closedir);
+    if (!dir)
+        return ErrorOr<std::vector<std::string>>::FromError(ErrorCodeFromErrno(errno));
+    std::vector<std::string> names;
+    while (dirent* entry = ::readdir(dir.get())) {
+        std::string name = entry->d_name;
+        if (name != "." && name != "..")
+            names.push_back(std::move(name));
+    }
+    return names;
+}
+
 // The number of a kept copy of `base` ("NAME.damaged" is 1,
 // "NAME.damaged-N" is N); 0 for any other name.
 static unsigned KeptCopyNumber(std::string_view name, std::string_view base)

@@ -67,6 +67,15 @@ ErrorCode BlogExchange::Saved()
 
 ErrorCode BlogExchange::Run()
 {
+    m_service.DeferStoreFlush();
+    ErrorCode result = Exchange();
+    // However the exchange ended, what it saved goes to the disk now.
+    ErrorCode flushed = m_service.FlushStore();
+    return result ? result : flushed;
+}
+
+ErrorCode BlogExchange::Exchange()
+{
     if (!Report(ProgressStep::Synchronizing, nullptr, 0, 0))
         return Error::Cancelled;
     bool newVersion = false;

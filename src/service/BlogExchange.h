@@ -15,7 +15,9 @@ class QuillberryBlogService;
 // passed over. The store is saved after every request the service
 // accepted, so that what the service holds and what the store's file says
 // it holds never part: a cancel, a failure or a killed program midway sends
-// nothing again that the service already took.
+// nothing again that the service already took. Those saves are renamed
+// into place at once but flushed to disk together when the exchange ends,
+// so that a thousand entries do not cost a thousand flushes of the store.
 class BlogExchange {
 public:
     BlogExchange(QuillberryBlogService& service, CWinBlogStorage& store, ProgressCallback callback, void* context);
@@ -23,6 +25,7 @@ public:
     [[nodiscard]] ErrorCode Run();
 
 private:
+    [[nodiscard]] ErrorCode Exchange();
     [[nodiscard]] ErrorCode SendCategoryDeletions();
     [[nodiscard]] ErrorCode SendEntryDeletions();
     [[nodiscard]] ErrorCode SendCommentDeletions();

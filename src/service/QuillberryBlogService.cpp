@@ -192,3 +192,16 @@ ErrorCode QuillberryBlogService::SaveStore()
     // A failed save shows message 6002 itself.
     return m_store->Save() == Error::Success ? Error::Success : Error::AlreadyReported;
 }
+
+void QuillberryBlogService::DeferStoreFlush()
+{
+    if (m_store)
+        m_store->DeferFlushes();
+}
+
+ErrorCode QuillberryBlogService::FlushStore()
+{
+    if (!m_store)
+        return Error::InvalidParameter;
+    return m_store->FlushSaves() == Error::Success ? Error::Success : Error::AlreadyReported;
+}

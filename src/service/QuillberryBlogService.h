@@ -49,6 +49,15 @@ public:
 
     // The store of the blog worked on; not owned.
     void SetStore(CWinBlogStorage* store) { m_store = store; }
+    // From here on the saves of the store and its downloaded photos are
+    // not flushed to disk one by one (CWinBlogStorage::DeferFlushes): an
+    // exchange saves after every request the service accepted, which a
+    // killed program must find, and a thousand entries made a thousand
+    // flushes of a file of megabytes. FlushStore() ends it and puts them
+    // on the disk once.
+    void DeferStoreFlush();
+    // A failed flush has shown message 6002 and answers 10201.
+    [[nodiscard]] ErrorCode FlushStore();
     CWinBlogStorage* GetStore() const { return m_store; }
     const ServiceAccount& GetAccount() const { return m_account; }
     std::uint16_t GetUploadSizeCode() const { return m_uploadSizeCode; }

@@ -1,5 +1,6 @@
 #include "transport/CompoundStream.h"
 
+#include <algorithm>
 #include <cstdint>
 
 CompoundStream::CompoundStream(std::unique_ptr<Stream> first, std::unique_ptr<Stream> second)
@@ -41,6 +42,25 @@ bool CompoundStream::ReadByte(std::uint8_t& byte)
         return false;
     ++m_position;
     return true;
+}
+
+std::uint32_t CompoundStream::Read(void* buffer, std::uint32_t size)
+{
+    auto* bytes = static_cast<std::uint8_t*>(buffer);
+    std::uint32_t taken = 0;
+    // The first stream may end short of its length; the second is read
+    // only once the position has passed the first one, as ReadByte does.
+    while (taken < size) {
+        std::uint32_t part = size - taken;
+        if (m_position < m_firstLength)
+            part = std::min(part, m_firstLength - m_position);
+        std::uint32_t got = Current().Read(bytes + taken, part);
+        taken += got;
+        m_position += got;
+        if (got < part)
+            break;
+    }
+    return taken;
 }
 
 bool CompoundStream::PeekByte(std::uint8_t& byte)

@@ -15,6 +15,8 @@ public:
     bool Seek(std::uint32_t position) override;
     bool ReadChunk(const std::uint8_t*& data, std::uint32_t& length) override;
     bool ReadByte(std::uint8_t& byte) override;
+    // Reads on into the second stream when the first one ends.
+    std::uint32_t Read(void* buffer, std::uint32_t size) override;
     bool PeekByte(std::uint8_t& byte) override;
     std::uint32_t GetPosition() override { return m_position; }
     bool Write(const void*, std::uint32_t) override { return false; }

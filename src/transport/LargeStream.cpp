@@ -74,6 +74,23 @@ bool LargeStream::ReadByte(std::uint8_t& byte)
     return true;
 }
 
+std::uint32_t LargeStream::Read(void* buffer, std::uint32_t size)
+{
+    auto* bytes = static_cast<std::uint8_t*>(buffer);
+    std::uint32_t taken = 0;
+    while (taken < size) {
+        if (m_unread == 0 && !LoadNextBlock())
+            break;
+        std::uint32_t part = std::min(m_unread, size - taken);
+        std::memcpy(bytes + taken, m_readPointer, part);
+        m_readPointer += part;
+        m_unread -= part;
+        taken += part;
+    }
+    m_position += taken;
+    return taken;
+}
+
 bool LargeStream::PeekByte(std::uint8_t& byte)
 {
     if (m_unread == 0 && !LoadNextBlock())

@@ -25,6 +25,8 @@ public:
     // with ReadByte are dropped.
     bool ReadChunk(const std::uint8_t*& data, std::uint32_t& length) override;
     bool ReadByte(std::uint8_t& byte) override;
+    // Continues where ReadByte stopped, block after block.
+    std::uint32_t Read(void* buffer, std::uint32_t size) override;
     bool PeekByte(std::uint8_t& byte) override;
     std::uint32_t GetPosition() override { return m_position; }
     bool Write(const void* data, std::uint32_t length) override;

@@ -30,6 +30,15 @@ bool SmallStream::ReadByte(std::uint8_t& byte)
     return true;
 }
 
+std::uint32_t SmallStream::Read(void* buffer, std::uint32_t size)
+{
+    std::uint32_t taken = std::min(size, m_length - m_position);
+    if (taken > 0)
+        std::memcpy(buffer, m_data + m_position, taken);
+    m_position += taken;
+    return taken;
+}
+
 bool SmallStream::PeekByte(std::uint8_t& byte)
 {
     if (m_position >= m_length)

@@ -11,6 +11,7 @@ public:
     bool Seek(std::uint32_t position) override;
     bool ReadChunk(const std::uint8_t*& data, std::uint32_t& length) override;
     bool ReadByte(std::uint8_t& byte) override;
+    std::uint32_t Read(void* buffer, std::uint32_t size) override;
     bool PeekByte(std::uint8_t& byte) override;
     std::uint32_t GetPosition() override { return m_position; }
     bool Write(const void* data, std::uint32_t length) override;

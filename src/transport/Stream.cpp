@@ -11,3 +11,12 @@ void Stream::ConvertText(const char* source, char* destination, std::uint32_t de
         std::memmove(destination, source, length);
     destination[length] = '\0';
 }
+
+std::uint32_t Stream::Read(void* buffer, std::uint32_t size)
+{
+    auto* bytes = static_cast<std::uint8_t*>(buffer);
+    std::uint32_t taken = 0;
+    while (taken < size && ReadByte(bytes[taken]))
+        ++taken;
+    return taken;
+}

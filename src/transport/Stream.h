@@ -25,6 +25,11 @@ public:
     // operation on the stream.
     virtual bool ReadChunk(const std::uint8_t*& data, std::uint32_t& length) = 0;
     virtual bool ReadByte(std::uint8_t& byte) = 0;
+    // Takes up to `size` bytes into `buffer` exactly as that many ReadByte
+    // calls would, position included; answers how many it took, fewer only
+    // at the end of the stream or on a failure. Streams that hold their
+    // bytes in memory copy them in blocks instead of byte by byte.
+    virtual std::uint32_t Read(void* buffer, std::uint32_t size);
     virtual bool PeekByte(std::uint8_t& byte) = 0;
     virtual std::uint32_t GetPosition() = 0;
     virtual bool Write(const void* data, std::uint32_t length) = 0;

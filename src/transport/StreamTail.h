@@ -20,6 +20,7 @@ public:
     bool Seek(std::uint32_t position) override;
     bool ReadChunk(const std::uint8_t*& data, std::uint32_t& length) override { return m_whole.ReadChunk(data, length); }
     bool ReadByte(std::uint8_t& byte) override { return m_whole.ReadByte(byte); }
+    std::uint32_t Read(void* buffer, std::uint32_t size) override { return m_whole.Read(buffer, size); }
     bool PeekByte(std::uint8_t& byte) override { return m_whole.PeekByte(byte); }
     std::uint32_t GetPosition() override;
     bool Write(const void*, std::uint32_t) override { return false; }

@@ -2,6 +2,7 @@
 
 #include "transport/XmlEntities.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <string>
@@ -36,37 +37,44 @@ bool WriteEscaped(Stream& stream, std::string_view text)
 namespace {
 
 constexpr char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+// Whole groups of three bytes, so that only the last block can end in a
+// part of one.
+constexpr std::uint32_t kSourceBlock = 3 * 1024;
 
-bool WriteCharacter(Stream& stream, char character)
+// Encodes `count` bytes (1 to 3) as four characters, padded with '='.
+void EncodeGroup(const std::uint8_t* group, std::uint32_t count, char* out)
 {
-    return stream.Write(&character, 1);
+    std::uint32_t bits = std::uint32_t { group[0] } << 16;
+    if (count > 1)
+        bits |= std::uint32_t { group[1] } << 8;
+    if (count > 2)
+        bits |= group[2];
+    out[0] = kAlphabet[(bits >> 18) & 63];
+    out[1] = kAlphabet[(bits >> 12) & 63];
+    out[2] = count > 1 ? kAlphabet[(bits >> 6) & 63] : '=';
+    out[3] = count > 2 ? kAlphabet[bits & 63] : '=';
 }
 
 }
 
 bool WriteBase64(Stream& destination, Stream& source)
 {
-    std::uint8_t group[3];
+    // The source is read and the text written a block at a time: a photo
+    // is hundreds of kilobytes, and a call for every byte and every
+    // character cost more than the rest of the request.
+    std::uint8_t block[kSourceBlock];
+    char text[kSourceBlock / 3 * 4];
     for (;;) {
-        int count = 0;
-        while (count < 3 && source.ReadByte(group[count]))
-            ++count;
-        if (count == 0)
-            return true;
-        for (int i = count; i < 3; ++i)
-            group[i] = 0;
-        std::uint32_t bits = (std::uint32_t { group[0] } << 16) | (std::uint32_t { group[1] } << 8) | group[2];
-        char out[4] = {
-            kAlphabet[(bits >> 18) & 63],
-            kAlphabet[(bits >> 12) & 63],
-            count > 1 ? kAlphabet[(bits >> 6) & 63] : '=',
-            count > 2 ? kAlphabet[bits & 63] : '=',
-        };
-        for (char character : out) {
-            if (!WriteCharacter(destination, character))
-                return false;
+        std::uint32_t count = source.Read(block, kSourceBlock);
+        std::uint32_t written = 0;
+        for (std::uint32_t done = 0; done < count; done += 3) {
+            EncodeGroup(block + done, std::min<std::uint32_t>(3, count - done), text + written);
+            written += 4;
         }
-        if (count < 3)
+        if (written > 0 && !destination.Write(text, written))
+            return false;
+        // A short block is the end of the source.
+        if (count < kSourceBlock)
             return true;
     }
 }

@@ -1,4 +1,5 @@
 #include "model/Archive.h"
+#include "model/ArchiveFile.h"
 #include "model/ArchiveReader.h"
 #include "model/ArchiveWriter.h"
 #include "model/CWinBlogAlbum.h"
@@ -7,7 +8,9 @@
 #include "support/ByteBuilder.h"
 #include "support/TemporaryFolder.h"
 
+#include <cstdio>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace {
 
@@ -316,6 +319,30 @@ TEST(ArchiveFiles, BufferedFileReadingAndWritingMatchMemory)
     EXPECT_EQ(reader.ReadUtf16String("last"), u"end");
     reader.ExpectEnd();
     EXPECT_FALSE(reader.Failed());
+}
+
+TEST(ArchiveFiles, OnlyASaveLeftToTheKernelIsFlushedAfterwards)
+{
+    TemporaryFolder folder;
+    std::string path = folder.File("blog.vxl");
+    ArchiveFile file(path);
+    auto write = [](Archive& archive) {
+        std::uint32_t value = 7;
+        archive.Exchange("value", value);
+    };
+    ASSERT_EQ(file.Save(write, CommitFlush::Later), Error::Success);
+    EXPECT_EQ(ReadTextFile(path), std::string("\x07\0\0\0", 4)) << "in place at once";
+    ASSERT_EQ(::rename(path.c_str(), folder.File("moved.vxl").c_str()), 0);
+    EXPECT_EQ(file.FlushToDisk(), Error::FileNotFound) << "a save waiting for its flush is flushed";
+    ASSERT_EQ(::rename(folder.File("moved.vxl").c_str(), path.c_str()), 0);
+    EXPECT_EQ(file.FlushToDisk(), Error::Success);
+    ASSERT_EQ(::unlink(path.c_str()), 0);
+    EXPECT_EQ(file.FlushToDisk(), Error::Success) << "flushed already: nothing more to do";
+
+    ASSERT_EQ(file.Save(write, CommitFlush::Later), Error::Success);
+    ASSERT_EQ(file.Save(write), Error::Success);
+    ASSERT_EQ(::unlink(path.c_str()), 0);
+    EXPECT_EQ(file.FlushToDisk(), Error::Success) << "an ordinary save is on the disk by itself";
 }
 
 TEST(ArchiveFiles, FieldsThatCannotBeReadKeepTheirValues)

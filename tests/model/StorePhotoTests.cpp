@@ -8,6 +8,7 @@
 #include "transport/StreamFactories.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace {
 
@@ -167,6 +168,44 @@ TEST(SavePhoto, StoresTheFileInTheBlogPhotoFolderAndHandsBackAFileStream)
         EXPECT_EQ(store.SavePhoto(bad, kept), Error::InvalidName) << bad;
         EXPECT_EQ(kept.get(), before);
     }
+}
+
+TEST(DeferredFlushes, SavesAreInPlaceAtOnceAndFlushedTogetherOnce)
+{
+    SandboxDevice device;
+    ASSERT_EQ(CreateFolderWithParents(DeviceFolders::Current().DataFolder()), Error::Success);
+    CWinBlogStorage store(DeviceFolders::Current().DataFolder(), "trips");
+    auto bytes = PhotoJpeg(64, 48);
+    auto savePhoto = [&](std::string_view name) {
+        std::unique_ptr<Stream> stream = CreateMemoryStream();
+        stream->Write(bytes.data(), static_cast<std::uint32_t>(bytes.size()));
+        return store.SavePhoto(name, stream);
+    };
+
+    store.DeferFlushes();
+    ASSERT_EQ(savePhoto("p1.jpg"), Error::Success);
+    ASSERT_EQ(savePhoto("p2.jpg"), Error::Success);
+    ASSERT_EQ(store.Save(), Error::Success);
+    EXPECT_TRUE(PathExists(store.GetFilePath())) << "renamed into place at once";
+    std::string p2 = JoinPath(store.GetPhotoFolder(), "p2.jpg");
+    EXPECT_EQ(ReadTextFile(p2), std::string(bytes.begin(), bytes.end()));
+    ASSERT_EQ(::unlink(p2.c_str()), 0);
+    std::string leftover = JoinPath(store.GetPhotoFolder(), "p0.jpg.saving-abcdef");
+    WriteTextFile(leftover, "a save killed before");
+    EXPECT_EQ(store.FlushSaves(), Error::Success) << "a photo gone since is no longer the store's";
+    EXPECT_FALSE(PathExists(leftover)) << "the photo folder is swept once at the end";
+
+    // The flush ended the deferral: the next saves are flushed one by one,
+    // and a later flush has nothing left to do even without the files.
+    ASSERT_EQ(savePhoto("p3.jpg"), Error::Success);
+    ASSERT_EQ(store.Save(), Error::Success);
+    ASSERT_EQ(::unlink(store.GetFilePath().c_str()), 0);
+    EXPECT_EQ(store.FlushSaves(), Error::Success);
+
+    store.DeferFlushes();
+    ASSERT_EQ(store.Save(), Error::Success);
+    ASSERT_EQ(::unlink(store.GetFilePath().c_str()), 0);
+    EXPECT_EQ(store.FlushSaves(), Error::FileNotFound) << "the store's own file is flushed and its failure told";
 }
 
 TEST(PurgePhotos, DeletesTheShownPublishedPhotosAndKeepsThumbnails)

@@ -29,6 +29,24 @@ TEST(AtomicFile, ReplacesTheTargetOnlyOnCommit)
     EXPECT_EQ(ListFolder(folder.Path())->size(), 1u);
 }
 
+TEST(AtomicFile, ACommitLeftToTheKernelIsInPlaceAtOnceAndFlushesLater)
+{
+    TemporaryFolder folder;
+    std::string path = folder.File("store.vxl");
+    WriteTextFile(path, "old");
+    {
+        auto file = AtomicFile::Begin(path);
+        ASSERT_FALSE(file.IsError());
+        ASSERT_EQ(file->Write("new", 3), Error::Success);
+        ASSERT_EQ(file->Commit(CommitFlush::Later), Error::Success);
+        EXPECT_EQ(file->Commit(CommitFlush::Later), Error::InvalidParameter) << "once only";
+    }
+    EXPECT_EQ(ReadTextFile(path), "new") << "any other process sees the new file at once";
+    EXPECT_EQ(ListFolder(folder.Path())->size(), 1u);
+    EXPECT_EQ(AtomicFile::FlushToDisk(path), Error::Success);
+    EXPECT_EQ(AtomicFile::FlushToDisk(folder.File("missing.vxl")), Error::FileNotFound);
+}
+
 TEST(AtomicFile, NewFilesTakeTheRequestedModeAndReplacementsKeepTheirs)
 {
     TemporaryFolder folder;
@@ -112,6 +130,25 @@ TEST(AtomicFile, ASaveRemovesTheTemporaryFilesOfKilledSaves)
 
     ASSERT_EQ(WriteFileAtomically(path, "new", 3), Error::Success);
     EXPECT_EQ(Names(folder.Path()), (std::vector<std::string> { "Other.vxl.saving-abcdef", "Trips.vxl", "Trips.vxl.saving-abcdefg" }));
+}
+
+TEST(AtomicFile, ARunOfSavesLeavesLeftoversToOneSweepOfTheFolder)
+{
+    TemporaryFolder folder;
+    WriteTextFile(folder.File("a.jpg.saving-abcdef"), "killed");
+    WriteTextFile(folder.File("b.jpg.saving-123456"), "killed");
+    WriteTextFile(folder.File("b.jpg.saving-1234567"), "not a temporary name");
+    WriteTextFile(folder.File(".saving-abcdef"), "no target");
+    WriteTextFile(folder.File("c.jpg"), "a photo");
+    auto file = AtomicFile::BeginWithoutCleanup(folder.File("a.jpg"));
+    ASSERT_FALSE(file.IsError());
+    ASSERT_EQ(file->Write("new", 3), Error::Success);
+    EXPECT_TRUE(PathExists(folder.File("a.jpg.saving-abcdef"))) << "no cleanup at the start";
+
+    AtomicFile::RemoveLeftoversIn(folder.Path());
+    EXPECT_TRUE(PathExists(file->TemporaryPath())) << "a save still writing holds its file";
+    ASSERT_EQ(file->Commit(CommitFlush::Later), Error::Success);
+    EXPECT_EQ(Names(folder.Path()), (std::vector<std::string> { ".saving-abcdef", "a.jpg", "b.jpg.saving-1234567", "c.jpg" }));
 }
 
 TEST(AtomicFile, TemporaryFilesOfSavesStillWritingAreLeftAlone)

@@ -3,6 +3,7 @@
 #include "platform/Path.h"
 #include "support/TemporaryFolder.h"
 
+#include <algorithm>
 #include <fcntl.h>
 #include <functional>
 #include <gtest/gtest.h>
@@ -51,6 +52,15 @@ TEST(FileSystem, FoldersFilesAndMoves)
     ASSERT_EQ(entries->size(), 1u);
     EXPECT_TRUE((*entries)[0].isDirectory);
     EXPECT_EQ(ListFolder(folder.File("nope")).GetError(), Error::FileNotFound);
+
+    auto names = ListFolderNames(folder.Path());
+    ASSERT_FALSE(names.IsError());
+    auto listed = ListFolder(folder.Path());
+    std::sort(names->begin(), names->end());
+    ASSERT_EQ(names->size(), listed->size());
+    for (std::size_t i = 0; i < names->size(); ++i)
+        EXPECT_EQ((*names)[i], (*listed)[i].name) << "the same names, without . and ..";
+    EXPECT_EQ(ListFolderNames(folder.File("nope")).GetError(), Error::FileNotFound);
 }
 
 TEST(FileSystem, CopiesKeepTheLastWriteTimeAndSameFilesAreRecognised)

@@ -3,6 +3,7 @@
 #include "transport/CompoundStream.h"
 #include "transport/ReadOnlyMemoryStream.h"
 #include "transport/StreamFactories.h"
+#include "transport/StreamTail.h"
 #include "transport/StreamUtilities.h"
 
 #include <gtest/gtest.h>
@@ -27,6 +28,37 @@ TEST(CompoundStream, ReadsBothStreamsInTurn)
     EXPECT_EQ(stream.GetPosition(), 15u);
     stream.Seek(0);
     EXPECT_EQ(ReadChunks(stream), "0123456789abcde");
+}
+
+TEST(CompoundStream, BulkReadsRunOnIntoTheSecondPart)
+{
+    SandboxDevice device;
+    auto body = CreateTempStream();
+    std::string text = PatternText(9000);
+    WriteText(*body, text);
+    CompoundStream stream(MemoryWith("head\r\n\r\n"), std::move(body));
+    std::uint8_t byte = 0;
+    ASSERT_TRUE(stream.ReadByte(byte));
+    char part[6];
+    ASSERT_EQ(stream.Read(part, sizeof part), 6u);
+    EXPECT_EQ(std::string(part, 6), "ead\r\n\r") << "the first part alone";
+    for (std::uint32_t block : { 1u, 4u, 4096u, 20000u }) {
+        stream.Seek(0);
+        EXPECT_EQ(ReadInBlocks(stream, block), "head\r\n\r\n" + text) << "blocks of " << block;
+        EXPECT_EQ(stream.GetPosition(), 9008u);
+    }
+}
+
+TEST(StreamTail, BulkReadsShareThePositionOfTheWhole)
+{
+    auto whole = MemoryWith("headers|body");
+    StreamTail tail(*whole, 8);
+    ASSERT_TRUE(tail.Seek(0));
+    char part[10];
+    ASSERT_EQ(tail.Read(part, sizeof part), 4u);
+    EXPECT_EQ(std::string(part, 4), "body");
+    EXPECT_EQ(tail.GetPosition(), 4u);
+    EXPECT_EQ(whole->GetPosition(), 12u);
 }
 
 TEST(CompoundStream, SeeksIntoEitherPart)

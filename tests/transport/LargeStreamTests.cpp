@@ -63,6 +63,64 @@ TEST(LargeStream, ChunksAreWholeBlocksAndSkipUnreadBytes)
     EXPECT_EQ(stream->GetPosition(), 2u);
 }
 
+TEST(LargeStream, BulkReadsTakeWhatReadByteWouldAcrossBuffers)
+{
+    SandboxDevice device;
+    for (std::uint32_t size : { 0u, 1u, 3u, 4095u, 4096u, 4097u, 8192u, 10000u }) {
+        auto stream = CreateTempStream();
+        std::string text = PatternText(size);
+        ASSERT_TRUE(WriteText(*stream, text));
+        for (std::uint32_t block : { 1u, 3u, 7u, 4096u, 5000u }) {
+            ASSERT_TRUE(stream->Seek(0));
+            EXPECT_EQ(ReadInBlocks(*stream, block), text) << size << " bytes in blocks of " << block;
+            EXPECT_EQ(stream->GetPosition(), size);
+        }
+    }
+}
+
+TEST(LargeStream, BulkReadsContinueAfterReadByteAndKeepChunksWhole)
+{
+    SandboxDevice device;
+    auto stream = CreateTempStream();
+    std::string text = PatternText(10000);
+    WriteText(*stream, text);
+    stream->Seek(0);
+    std::uint8_t byte = 0;
+    ASSERT_TRUE(stream->ReadByte(byte));
+    ASSERT_TRUE(stream->ReadByte(byte));
+    char part[5000];
+    ASSERT_EQ(stream->Read(part, 4094), 4094u) << "to the end of the first buffer";
+    EXPECT_EQ(std::string(part, 4094), text.substr(2, 4094));
+    ASSERT_EQ(stream->Read(part, 3), 3u);
+    EXPECT_EQ(std::string(part, 3), text.substr(4096, 3));
+    EXPECT_EQ(stream->GetPosition(), 4099u);
+    ASSERT_TRUE(stream->ReadByte(byte));
+    EXPECT_EQ(byte, static_cast<std::uint8_t>(text[4099]));
+
+    const std::uint8_t* chunk = nullptr;
+    std::uint32_t length = 0;
+    ASSERT_TRUE(stream->ReadChunk(chunk, length));
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(chunk), length), text.substr(8192))
+        << "bytes of the buffer a bulk read left are dropped by a chunk";
+    EXPECT_EQ(stream->Read(part, sizeof part), 0u) << "nothing is left";
+    EXPECT_EQ(stream->GetPosition(), 4100u);
+}
+
+TEST(LargeStream, WritesAfterABulkReadGoWhereItsBlockEnded)
+{
+    SandboxDevice device;
+    auto stream = CreateTempStream();
+    WriteText(*stream, "0123456789");
+    stream->Seek(4);
+    char part[16];
+    ASSERT_EQ(stream->Read(part, 3), 3u);
+    EXPECT_EQ(std::string(part, 3), "456");
+    WriteText(*stream, "abc");
+    stream->Seek(0);
+    ASSERT_EQ(stream->Read(part, sizeof part), 13u);
+    EXPECT_EQ(std::string(part, 13), "0123456789abc") << "the write went where the read block ended";
+}
+
 TEST(LargeStream, AskingTheLengthWhileReadingLosesNothing)
 {
     SandboxDevice device;

@@ -49,6 +49,27 @@ TEST(SmallStream, ReadChunkHandsOutTheRestOnce)
     EXPECT_FALSE(stream.PeekByte(byte));
 }
 
+TEST(SmallStream, BulkReadsCopyFromThePositionAndStopAtTheLength)
+{
+    HeapSmallStream stream;
+    std::string text = PatternText(9000);
+    WriteText(stream, text);
+    stream.Seek(1);
+    std::uint8_t byte = 0;
+    ASSERT_TRUE(stream.ReadByte(byte));
+    char part[8000];
+    ASSERT_EQ(stream.Read(part, 4096), 4096u);
+    EXPECT_EQ(std::string(part, 4096), text.substr(2, 4096));
+    ASSERT_EQ(stream.Read(part, sizeof part), 9000u - 4098u) << "the rest, short of the block";
+    EXPECT_EQ(std::string(part, 9000 - 4098), text.substr(4098));
+    EXPECT_EQ(stream.GetPosition(), 9000u);
+    EXPECT_EQ(stream.Read(part, sizeof part), 0u);
+
+    HeapSmallStream empty;
+    EXPECT_EQ(empty.Read(part, sizeof part), 0u);
+    EXPECT_EQ(empty.GetPosition(), 0u);
+}
+
 TEST(SmallStream, WritingInsideOverwritesAndKeepsTheLength)
 {
     HeapSmallStream stream;

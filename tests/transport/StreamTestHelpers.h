@@ -25,6 +25,20 @@ inline std::string ReadChunks(Stream& stream)
     return text;
 }
 
+// Everything from the stream's position to its end, read with Read in
+// blocks of `block` bytes.
+inline std::string ReadInBlocks(Stream& stream, std::uint32_t block)
+{
+    std::string text;
+    std::string part(block, '\0');
+    for (;;) {
+        std::uint32_t taken = stream.Read(part.data(), block);
+        text.append(part.data(), taken);
+        if (taken < block)
+            return text;
+    }
+}
+
 // A text of the given length that does not repeat within 251 bytes.
 inline std::string PatternText(std::size_t length)
 {
