@@ -137,19 +137,32 @@ static void ReadEntryKind(const std::string& folder, const dirent& listed, Direc
     entry.isRegularFile = known && S_ISREG(st.st_mode);
 }
 
-ErrorOr<std::vector<DirectoryEntry>> ListFolder(const std::string& path)
+// Calls `visit` with each entry of the folder but "." and "..", in the
+// order the file system lists them.
+template<typename Visit>
+static ErrorCode VisitFolder(const std::string& path, Visit visit)
 {
     std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(path.c_str()), ::closedir);
     if (!dir)
-        return ErrorOr<std::vector<DirectoryEntry>>::FromError(ErrorCodeFromErrno(errno));
-    std::vector<DirectoryEntry> entries;
+        return ErrorCodeFromErrno(errno);
     while (dirent* entry = ::readdir(dir.get())) {
-        DirectoryEntry listed { entry->d_name };
-        if (listed.name == "." || listed.name == "..")
-            continue;
-        ReadEntryKind(path, *entry, listed);
-        entries.push_back(std::move(listed));
+        std::string_view name = entry->d_name;
+        if (name != "." && name != "..")
+            visit(*entry);
     }
+    return Error::Success;
+}
+
+ErrorOr<std::vector<DirectoryEntry>> ListFolder(const std::string& path)
+{
+    std::vector<DirectoryEntry> entries;
+    ErrorCode error = VisitFolder(path, [&](const dirent& entry) {
+        DirectoryEntry listed { entry.d_name };
+        ReadEntryKind(path, entry, listed);
+        entries.push_back(std::move(listed));
+    });
+    if (error)
+        return ErrorOr<std::vector<DirectoryEntry>>::FromError(error);
     std::sort(entries.begin(), entries.end(), [](auto& a, auto& b) { return a.name < b.name; });
     return entries;
 }
@@ -172,15 +185,10 @@ ErrorOr<std::time_t> LastWriteTimeOf(const std::string& path)
 
 ErrorOr<std::vector<std::string>> ListFolderNames(const std::string& path)
 {
-    std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(path.c_str()), ::closedir);
-    if (!dir)
-        return ErrorOr<std::vector<std::string>>::FromError(ErrorCodeFromErrno(errno));
     std::vector<std::string> names;
-    while (dirent* entry = ::readdir(dir.get())) {
-        std::string name = entry->d_name;
-        if (name != "." && name != "..")
-            names.push_back(std::move(name));
-    }
+    ErrorCode error = VisitFolder(path, [&](const dirent& entry) { names.emplace_back(entry.d_name); });
+    if (error)
+        return ErrorOr<std::vector<std::string>>::FromError(error);
     return names;
 }
 
