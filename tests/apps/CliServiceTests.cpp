@@ -30,6 +30,14 @@ protected:
         ASSERT_EQ(synced[0]["entries"], photos);
     }
 
+    // The account reader@example.com, made on the service and logged in on
+    // `device`.
+    void LogInReader(CliDevice& device)
+    {
+        reference.AddUser("reader@example.com", kPassword);
+        device.Json({ "--yes", "login", "reader@example.com", kPassword });
+    }
+
     // The index of the entry whose `field` is `value` on a device.
     std::string IndexOf(const CliDevice& device, const char* field, const Json& value)
     {
@@ -90,9 +98,8 @@ TEST_F(CliService, ASecondDeviceSubscribesDownloadsAndComments)
     CliDevice owner(reference.Host());
     MakeOwner(owner, 3);
 
-    reference.AddUser("reader@example.com", kPassword);
     CliDevice reader(reference.Host());
-    reader.Json({ "--yes", "login", "reader@example.com", kPassword });
+    LogInReader(reader);
     auto subscribed = reader.Run({ "subscribe", "trip", "--download", "480x360", "--limit", "0" });
     ASSERT_EQ(subscribed.status, 0) << subscribed.err;
     EXPECT_EQ(Json::parse(subscribed.out)["entries"], 3);
@@ -148,9 +155,8 @@ TEST_F(CliService, AProtectedBlogTakesItsViewPasswordFromTheCommandLine)
     MakeOwner(owner, 1);
     ASSERT_EQ(reference.Admin({ "set-view-password", "trip", "letmein" }), 0);
 
-    reference.AddUser("reader@example.com", kPassword);
     CliDevice reader(reference.Host());
-    reader.Json({ "--yes", "login", "reader@example.com", kPassword });
+    LogInReader(reader);
     // Nobody to ask: the blog's sync ends quietly and nothing is kept.
     auto unasked = reader.Run({ "subscribe", "trip" });
     EXPECT_NE(unasked.status, 0);
@@ -219,9 +225,8 @@ TEST_F(CliService, SubscriptionsOfferedToNobodyStaySubscribedOnTheWeb)
 {
     CliDevice owner(reference.Host());
     MakeOwner(owner, 1);
-    reference.AddUser("reader@example.com", kPassword);
     CliDevice reader(reference.Host());
-    reader.Json({ "--yes", "login", "reader@example.com", kPassword });
+    LogInReader(reader);
     ASSERT_EQ(reader.Run({ "subscribe", "trip", "--limit", "0" }).status, 0);
 
     CliDevice script(reference.Host());
